@@ -1,0 +1,44 @@
+// Shared state of the program: the module-wide settings, flags and tables that carry the
+// harmonic samples from the computation to the drawing. One instance, owned by the
+// application object; every routine reads and writes it by name.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace Calcul_Graphe {
+
+// Flags are 16-bit integers: True is -1, False is 0 (Validation alone holds 1 or 0).
+inline constexpr std::int16_t Vrai = -1;
+inline constexpr std::int16_t Faux = 0;
+
+inline constexpr int NombrePoints = 101; // samples 0 to 100 of one period
+inline constexpr int NombreRangs = 11;   // rank 0 (mean value) to rank 10
+
+struct Etat {
+    std::int16_t ModeChoixSignal = Faux;
+    std::int16_t RangsSupActifs = Faux;
+    std::int16_t RAZEnCours = Faux;
+    std::int16_t CalculAutoInhibe = Faux;
+    std::int16_t RangMax = 0;
+    std::int16_t OrigineX = 0;
+    std::int16_t OrigineY = 0;
+    float Pi = 0.0f;
+    std::int16_t LargeurPeriode = 0;
+    float RapportCyclique = 0.0f;
+    std::int16_t ValeurMax = 0;
+    std::int16_t IndicePoint = 0;
+
+    std::array<std::int16_t, NombreRangs> Validation{};
+    std::array<std::int16_t, NombrePoints> Abscisse{};
+    // Harmonique[i][n]: sample i (0 to 100) of rank n (0 to 10).
+    std::array<std::array<float, NombreRangs>, NombrePoints> Harmonique{};
+    std::array<float, NombrePoints> SommeRangsSup{};
+    std::array<std::int16_t, NombrePoints> SignalTotal{};
+};
+
+// The constants and defaults that the start routine fixes before any window opens:
+// Pi, RangMax, the origin, the period width, CalculAutoInhibe and the sample abscissas.
+void InitialiseConstantes(Etat& etat);
+
+} // namespace Calcul_Graphe

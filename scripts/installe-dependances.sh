@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs every Debian package needed to build, run and test Ondalis.
+# Idempotent and non-interactive; run as root. Does nothing when all are present.
+set -euo pipefail
+
+paquets=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-translations-l10n libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation2 fonts-dejavu-core
+  xvfb xauth xdotool xclip imagemagick poppler-utils x11-utils
+)
+
+manquants=()
+for p in "${paquets[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    manquants+=("$p")
+  fi
+done
+
+if [ ${#manquants[@]} -eq 0 ]; then
+  echo "Toutes les dépendances sont installées."
+  exit 0
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Paquets manquants : ${manquants[*]}" >&2
+  echo "Relancer ce script en tant que root." >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q --no-install-recommends "${manquants[@]}"

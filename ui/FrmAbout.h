@@ -1,0 +1,10 @@
+// About box.
+#pragma once
+
+#include <QDialog>
+
+class FrmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmAbout(QWidget* parent = nullptr);
+};
