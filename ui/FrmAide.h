@@ -4,11 +4,17 @@
 #include <QWidget>
 
 class Ondalis;
+class QLabel;
 
 class FrmAide : public QWidget {
     Q_OBJECT
 public:
     explicit FrmAide(Ondalis& application, QWidget* parent = nullptr);
+
+    QLabel* lblInfo = nullptr;
+    // Writes the caption of lblInfo (character 13 breaks the line). Never shows, activates or
+    // moves the panel.
+    void DefinitInfo(const QString& texte);
 
 private:
     Ondalis& app_;

@@ -15,3 +15,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {}
 SurfaceGraphe::SurfaceGraphe(QWidget* parent) : QFrame(parent) {}
 void SurfaceGraphe::paintEvent(QPaintEvent*) {}
 void SurfaceGraphe::keyPressEvent(QKeyEvent*) {}
+FrmOndalis::~FrmOndalis() = default;
+void FrmOndalis::closeEvent(QCloseEvent*) {}
+bool FrmOndalis::eventFilter(QObject*, QEvent*) { return false; }
+void FrmAide::DefinitInfo(const QString&) {}
