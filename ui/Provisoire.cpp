@@ -19,3 +19,7 @@ FrmOndalis::~FrmOndalis() = default;
 void FrmOndalis::closeEvent(QCloseEvent*) {}
 bool FrmOndalis::eventFilter(QObject*, QEvent*) { return false; }
 void FrmAide::DefinitInfo(const QString&) {}
+void FrmOndalis::Form_Load() {}
+void FrmOndalis::mnuAffichageAide_Click() {}
+void FrmOndalis::mnuGrapheSignal_Click() {}
+void FrmOndalis::mnuQuitter_Click() {}
