@@ -23,3 +23,7 @@ void FrmOndalis::Form_Load() {}
 void FrmOndalis::mnuAffichageAide_Click() {}
 void FrmOndalis::mnuGrapheSignal_Click() {}
 void FrmOndalis::mnuQuitter_Click() {}
+#include "ui/Adaptateurs.h"
+CurseurVertical::CurseurVertical(QWidget* parent) : QScrollBar(parent) {}
+void ZoneTexte::mousePressEvent(QMouseEvent*) {}
+void ZoneTexte::mouseDoubleClickEvent(QMouseEvent*) {}
