@@ -3,6 +3,7 @@
 // One rule, one function; nothing else in the program rounds or formats numbers its own way.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -30,6 +31,15 @@ double ArrondiDecimales(double x, int decimales);
 // Nearest 16-bit integer, halves to even (-7.5 -> -8, 2.5 -> 2). Overflow error outside
 // -32768..32767 after rounding, and for NaN.
 std::int16_t VersEntier16(double x);
+
+// Nearest 32-bit integer, halves to even, for page sizes beyond the 16-bit range. Overflow
+// error outside the 32-bit range after rounding, and for NaN.
+inline std::int32_t VersEntier32(double x) {
+    const double r = std::nearbyint(x); // default rounding mode: halves to even
+    if (!(r >= -2147483648.0 && r <= 2147483647.0))
+        throw ErreurExecution(ErreurExecution::Nature::Depassement, "Dépassement de capacité");
+    return static_cast<std::int32_t>(r);
+}
 
 // Largest integer not above x, as a 16-bit integer; overflow error outside the range.
 std::int16_t PlancherEntier16(double x);
