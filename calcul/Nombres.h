@@ -60,14 +60,16 @@ double Divise(double a, double b);
 
 // Shortest decimal text of x that reads back to the same value at 7 (single) or 15 (double)
 // significant digits: no exponent for ordinary magnitudes, no trailing zeros, the given
-// decimal separator, a leading '-' when negative, "0" for a negative zero.
+// decimal separator, a leading '-' when negative, "0" for a negative zero. Magnitudes from
+// 10^7 (single) or 10^15 (double) up, or below 10^-4, take a power of ten: "1E+07", "1,5E-05".
 std::string TexteNombre(float x, char separateur);
 std::string TexteNombre(double x, char separateur);
 
 // Strict reading of a whole text as a number with the given decimal separator. Accepts
 // blanks around the number, a sign, digits with at most one separator, an exponent
 // ("1e3", "2,5E-1"). Conversion error for an empty text, letters, the other separator,
-// "nan", "inf", hexadecimal, or a magnitude beyond the double range.
+// "nan", "inf", hexadecimal; overflow error for a magnitude beyond the double range
+// ("1e309"). A magnitude below the smallest double reads as zero.
 double LitNombre(std::string_view texte, char separateur);
 
 // Reading of the last-rank answer: the longest leading number of the text, blanks skipped
