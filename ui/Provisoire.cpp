@@ -11,7 +11,6 @@ FrmGrapheHarmonic::FrmGrapheHarmonic(QWidget* parent) : QWidget(parent) {}
 FrmGrapheSignal::FrmGrapheSignal(FrmGrapheHarmonic&, QWidget* parent) : QWidget(parent) {}
 FrmOndalis::FrmOndalis(Ondalis& application, QWidget* parent) : QMainWindow(parent), app_(application) {}
 FrmAide::FrmAide(Ondalis& application, QWidget* parent) : QWidget(parent), app_(application) {}
-FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {}
 SurfaceGraphe::SurfaceGraphe(QWidget* parent) : QFrame(parent) {}
 void SurfaceGraphe::paintEvent(QPaintEvent*) {}
 void SurfaceGraphe::keyPressEvent(QKeyEvent*) {}
@@ -23,7 +22,3 @@ void FrmOndalis::Form_Load() {}
 void FrmOndalis::mnuAffichageAide_Click() {}
 void FrmOndalis::mnuGrapheSignal_Click() {}
 void FrmOndalis::mnuQuitter_Click() {}
-#include "ui/Adaptateurs.h"
-CurseurVertical::CurseurVertical(QWidget* parent) : QScrollBar(parent) {}
-void ZoneTexte::mousePressEvent(QMouseEvent*) {}
-void ZoneTexte::mouseDoubleClickEvent(QMouseEvent*) {}
