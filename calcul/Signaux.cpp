@@ -1,0 +1,127 @@
+#include "calcul/Signaux.h"
+
+#include "calcul/Nombres.h"
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace Calcul_Graphe {
+
+std::int16_t PhaseRang(float A, float B) {
+    if (A == 0.0f) return B > 0.0f ? 90 : (B < 0.0f ? -90 : 0);
+    double degres = std::atan(static_cast<double>(B) / A) * 180.0 / std::numbers::pi;
+    // atan of a ratio of two equal floats may land a hair below a whole degree.
+    const double entier = std::nearbyint(degres);
+    if (std::fabs(degres - entier) < 1e-9) degres = entier;
+    const std::int16_t phi = PlancherEntier16(degres);
+    if (A > 0.0f) return phi;
+    return static_cast<std::int16_t>(B >= 0.0f ? phi + 180 : phi - 180);
+}
+
+CoefficientsRang AfficheCoefficients(const CoefficientsAB& c) {
+    CoefficientsRang r;
+    r.A = c.A;
+    r.B = c.B;
+    const double A = c.A, B = c.B;
+    r.AAffiche = ArrondiDecimales(A, 2);
+    r.BAffiche = ArrondiDecimales(B, 2);
+    r.CAffiche = ArrondiDecimales(std::sqrt(B * B + A * A), 2);
+    r.Phase = PhaseRang(c.A, c.B);
+    return r;
+}
+
+TextesCoefficients TexteCoefficients(const CoefficientsRang& c, char separateur) {
+    return {TexteNombre(c.AAffiche, separateur), TexteNombre(c.BAffiche, separateur),
+            TexteNombre(c.CAffiche, separateur),
+            TexteNombre(static_cast<double>(c.Phase), separateur)};
+}
+
+float LitRapportCyclique(std::string_view texte, char separateur) {
+    return VersSimple(LitNombre(texte, separateur) / 100.0);
+}
+
+void CalculeSommeRangsSup(Etat& etat, Signal signal) {
+    struct Terme {
+        double facteur; // 2 x k x Pi
+        double A, B;
+    };
+    const int rangMax = etat.RangMax; // read once, as the loop bound
+    if (rangMax > 16383)
+        throw ErreurExecution(ErreurExecution::Nature::Depassement, "Dépassement de capacité");
+
+    // A rank whose A and B are both zero adds an exact zero to every sample and changes no
+    // sum: the sums start at +0 and never become -0, and s + (+/-0) == s. Only the other
+    // ranks are kept, with their coefficients worked out once.
+    std::vector<Terme> termes;
+    for (int k = 11; k <= rangMax; ++k) {
+        const CoefficientsAB c = CalculeCoefficientsSup(signal, etat.RapportCyclique, etat.Pi, k);
+        if (c.A != 0.0f || c.B != 0.0f) termes.push_back({FacteurRang(etat.Pi, k), c.A, c.B});
+    }
+
+    const double largeur = static_cast<float>(etat.LargeurPeriode);
+    for (int i = 0; i < NombrePoints; ++i) {
+        const double abscisse = static_cast<float>(etat.Abscisse[i]);
+        float somme = 0.0f;
+        for (const Terme& t : termes) {
+            const double x = t.facteur * abscisse / largeur;
+            // A zero coefficient times cos or sin is a signed zero, which changes no sum.
+            double terme;
+            if (t.A == 0.0)
+                terme = t.B * std::sin(x);
+            else if (t.B == 0.0)
+                terme = t.A * std::cos(x);
+            else
+                terme = t.A * std::cos(x) + t.B * std::sin(x);
+            somme = static_cast<float>(somme + terme);
+        }
+        etat.SommeRangsSup[i] = VersSimple(somme);
+    }
+}
+
+namespace {
+
+void CalculeSignalPredefini(Etat& etat, Signal signal, const AfficheRang& affiche) {
+    for (std::int16_t n = 1; n <= 10; ++n) {
+        const CoefficientsAB c = CalculeCoefficients(signal, etat.RapportCyclique, etat.Pi, n);
+        if (affiche) affiche(n, AfficheCoefficients(c));
+        const double A = c.A, B = c.B;
+        for (int i = 0; i < NombrePoints; ++i) {
+            const double x = AngleEchantillon(etat, n, i);
+            etat.Harmonique[i][n] = VersSimple(A * std::cos(x) + B * std::sin(x));
+        }
+    }
+    CalculeSommeRangsSup(etat, signal);
+}
+
+} // namespace
+
+void CalculeRectangulaire(Etat& etat, const AfficheRang& affiche) {
+    CalculeSignalPredefini(etat, Signal::Rectangulaire, affiche);
+}
+
+void CalculeTriangulaire(Etat& etat, const AfficheRang& affiche) {
+    CalculeSignalPredefini(etat, Signal::Triangulaire, affiche);
+}
+
+void CalculeDentsDeScie(Etat& etat, const AfficheRang& affiche) {
+    CalculeSignalPredefini(etat, Signal::DentsDeScie, affiche);
+}
+
+void CalculeSignal(Etat& etat, int indexSignal, const AfficheRang& affiche) {
+    switch (indexSignal) {
+    case 0:
+        CalculeRectangulaire(etat, affiche);
+        break;
+    case 1:
+        CalculeTriangulaire(etat, affiche);
+        break;
+    case 2:
+        CalculeDentsDeScie(etat, affiche);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace Calcul_Graphe
