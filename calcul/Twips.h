@@ -19,4 +19,10 @@ inline double TwipsVersPixelsReel(double twips) { return twips / TwipsParPixel; 
 
 inline int PixelsVersTwips(int pixels) { return pixels * TwipsParPixel; }
 
+// Twips to the nearest device pixel when one logical pixel spans `echelle` device pixels
+// (high-DPI screens, printers); at echelle 1 this is TwipsVersPixels.
+inline int TwipsVersPixelsEchelle(int twips, double echelle) {
+    return static_cast<int>(std::lround(TwipsVersPixelsReel(twips) * echelle));
+}
+
 } // namespace Calcul_Graphe

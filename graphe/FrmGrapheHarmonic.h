@@ -10,7 +10,13 @@ class FrmGrapheHarmonic : public QWidget {
 public:
     explicit FrmGrapheHarmonic(QWidget* parent = nullptr);
     SurfaceGraphe* pctGrapheHarmonic = nullptr;
+    // Never shown: the source of the frame picture that both graph surfaces show.
+    SurfaceGraphe* pctRepere = nullptr;
 
 signals:
     void toucheF5();
+
+private:
+    void Form_Load();
+    void pctGrapheHarmonic_KeyDown(int touche);
 };

@@ -15,4 +15,8 @@ public:
 
 signals:
     void toucheF5();
+
+private:
+    void Form_Load(FrmGrapheHarmonic& harmonic);
+    void pctGrapheSignal_KeyDown(int touche);
 };

@@ -8,6 +8,8 @@
 #include <QFrame>
 #include <QImage>
 #include <QRect>
+#include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 class QPainter;
@@ -24,32 +26,71 @@ public:
     // Erases every drawing: the background picture on white remains.
     void Efface();
     // A line in twips, one device pixel wide, clipped at the edges of the drawing area.
+    // Coordinates beyond 16 bits are clipped to that range.
     void Ligne(int x1, int y1, int x2, int y2, QColor couleur);
-    // The picture shown beneath the drawings and restored by Efface.
+
+    // Background picture: the coordinate frame, drawn at any scale...
+    void DefinitRepere();
+    // ...or any image, placed at the top-left corner of the drawing area, one image pixel per
+    // logical pixel. Writing it replaces what Efface restores.
     void DefinitImageFond(const QImage& image);
+    // The background of another surface.
+    void CopieFond(const SurfaceGraphe& source);
+    // The background at the drawing area's size (LargeurDessin x HauteurDessin), on white.
     QImage ImageFond() const;
+    bool FondEstRepere() const { return fondRepere_; }
 
     // The current content (white, background picture, lines) at the given device pixel ratio:
     // LargeurDessin x HauteurDessin pixels at ratio 1.
     QImage Image(qreal ratio = 1.0) const;
-    // Paints the current content scaled into `cible` (any device: printer, PDF, image).
+    // Paints the current content scaled into `cible` (any device: printer, PDF, image). The
+    // painter's units are taken as device pixels: lines are snapped to them.
     void Rend(QPainter& peintre, const QRectF& cible) const;
 
     struct Trait {
-        int x1, y1, x2, y2;
-        QColor couleur;
+        std::int16_t x1, y1, x2, y2;
+        QRgb couleur;
     };
-    const std::vector<Trait>& Traits() const { return traits_; }
+    // The lines that still show, in the order drawn.
+    std::vector<Trait> Traits() const;
 
 signals:
     // A key went down while the surface had the focus (the window decides what it means).
     void toucheEnfoncee(int touche);
+    // The surface was cleared.
+    void effacee();
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
-    QImage fond_;
-    std::vector<Trait> traits_;
+    // Everything at `echelle` device pixels per logical pixel, the drawing area's top-left
+    // corner at `origine` (device pixels, painter without transform).
+    void Peint(QPainter& peintre, QPointF origine, double echelle, bool fondEnCache) const;
+    void PeintTrait(QPainter& peintre, const Trait& trait, QPoint origine, double echelle) const;
+    void PeintFond(QPainter& peintre, QPointF origine, double echelle) const;
+    const QImage& FondAEchelle(qreal ratio) const;
+    void Compacte();
+
+    bool fondRepere_ = true;
+    QImage fond_; // when the background is an image
+
+    // A line drawn again over exactly the same ends hides the earlier one completely, so the
+    // earlier one is dropped: redrawing the same curves without clearing does not grow memory.
+    struct Entree {
+        Trait trait;
+        bool vivant;
+    };
+    std::vector<Entree> traits_;
+    std::unordered_map<std::uint64_t, std::uint32_t> index_;
+    std::size_t morts_ = 0;
+
+    // The content at the current device pixel ratio, kept up to date line by line.
+    // Both images are in device pixels (ratio 1), at the scale noted beside them.
+    mutable QImage cache_;
+    mutable double cacheEchelle_ = 1.0;
+    mutable bool cacheValide_ = false;
+    mutable QImage fondCache_;
+    mutable double fondEchelle_ = 1.0;
 };

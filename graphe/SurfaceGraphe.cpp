@@ -1,0 +1,241 @@
+#include "graphe/SurfaceGraphe.h"
+
+#include "calcul/Twips.h"
+#include "graphe/Repere.h"
+
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+using Calcul_Graphe::TwipsVersPixelsEchelle;
+
+namespace {
+
+std::int16_t Borne16(int v) {
+    return static_cast<std::int16_t>(std::clamp<int>(v, std::numeric_limits<std::int16_t>::min(),
+                                                      std::numeric_limits<std::int16_t>::max()));
+}
+
+std::uint64_t Cle(const SurfaceGraphe::Trait& t) {
+    auto u = [](std::int16_t v) { return static_cast<std::uint64_t>(static_cast<std::uint16_t>(v)); };
+    return u(t.x1) | u(t.y1) << 16 | u(t.x2) << 32 | u(t.y2) << 48;
+}
+
+QSize TailleAppareil(qreal ratio) {
+    return QSize(static_cast<int>(std::ceil(SurfaceGraphe::LargeurDessin * ratio)),
+                 static_cast<int>(std::ceil(SurfaceGraphe::HauteurDessin * ratio)));
+}
+
+} // namespace
+
+SurfaceGraphe::SurfaceGraphe(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+}
+
+void SurfaceGraphe::Efface() {
+    traits_.clear();
+    index_.clear();
+    morts_ = 0;
+    cacheValide_ = false;
+    update();
+    emit effacee();
+}
+
+void SurfaceGraphe::Ligne(int x1, int y1, int x2, int y2, QColor couleur) {
+    const Trait trait{Borne16(x1), Borne16(y1), Borne16(x2), Borne16(y2), couleur.rgb()};
+    const std::uint64_t cle = Cle(trait);
+    if (auto it = index_.find(cle); it != index_.end()) {
+        traits_[it->second].vivant = false;
+        ++morts_;
+        it->second = static_cast<std::uint32_t>(traits_.size());
+    } else {
+        index_.emplace(cle, static_cast<std::uint32_t>(traits_.size()));
+    }
+    traits_.push_back({trait, true});
+    if (morts_ > 1024 && morts_ > traits_.size() / 2) Compacte();
+
+    if (!cacheValide_) return; // the next paint rebuilds everything
+    {
+        QPainter peintre(&cache_);
+        PeintTrait(peintre, trait, QPoint(0, 0), cacheEchelle_);
+    }
+    // Repaint only around the line (logical pixels, one pixel of margin for the rounding).
+    const QRect zone = QRect(QPoint(Calcul_Graphe::TwipsVersPixels(trait.x1),
+                                    Calcul_Graphe::TwipsVersPixels(trait.y1)),
+                             QPoint(Calcul_Graphe::TwipsVersPixels(trait.x2),
+                                    Calcul_Graphe::TwipsVersPixels(trait.y2)))
+                           .normalized()
+                           .adjusted(-1, -1, 1, 1)
+                           .translated(contentsRect().topLeft());
+    update(zone.intersected(contentsRect()));
+}
+
+void SurfaceGraphe::Compacte() {
+    std::erase_if(traits_, [](const Entree& e) { return !e.vivant; });
+    index_.clear();
+    for (std::size_t i = 0; i < traits_.size(); ++i)
+        index_[Cle(traits_[i].trait)] = static_cast<std::uint32_t>(i);
+    morts_ = 0;
+}
+
+std::vector<SurfaceGraphe::Trait> SurfaceGraphe::Traits() const {
+    std::vector<Trait> vivants;
+    vivants.reserve(traits_.size() - morts_);
+    for (const Entree& e : traits_)
+        if (e.vivant) vivants.push_back(e.trait);
+    return vivants;
+}
+
+void SurfaceGraphe::DefinitRepere() {
+    fondRepere_ = true;
+    fond_ = QImage();
+    fondCache_ = QImage();
+    cacheValide_ = false;
+    update();
+}
+
+void SurfaceGraphe::DefinitImageFond(const QImage& image) {
+    fondRepere_ = false;
+    fond_ = image.convertToFormat(QImage::Format_RGB32);
+    fond_.setDevicePixelRatio(1.0);
+    fondCache_ = QImage();
+    cacheValide_ = false;
+    update();
+}
+
+void SurfaceGraphe::CopieFond(const SurfaceGraphe& source) {
+    if (source.fondRepere_)
+        DefinitRepere();
+    else
+        DefinitImageFond(source.fond_);
+}
+
+QImage SurfaceGraphe::ImageFond() const {
+    if (fondEchelle_ == 1.0 && !fondCache_.isNull()) return fondCache_;
+    QImage image(TailleAppareil(1.0), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter peintre(&image);
+    PeintFond(peintre, QPointF(0, 0), 1.0);
+    return image;
+}
+
+const QImage& SurfaceGraphe::FondAEchelle(qreal ratio) const {
+    if (!fondCache_.isNull() && fondEchelle_ == ratio) return fondCache_;
+    QImage image(TailleAppareil(ratio), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter peintre(&image);
+        PeintFond(peintre, QPointF(0, 0), ratio);
+    }
+    fondCache_ = image;
+    fondEchelle_ = ratio;
+    return fondCache_;
+}
+
+void SurfaceGraphe::PeintFond(QPainter& peintre, QPointF origine, double echelle) const {
+    peintre.save();
+    peintre.translate(origine);
+    peintre.scale(echelle, echelle);
+    if (fondRepere_) {
+        Calcul_Graphe::DessineRepere(peintre);
+    } else if (!fond_.isNull()) {
+        // A picture is pixel-based: enlarge it without blurring.
+        peintre.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        peintre.drawImage(QRectF(0, 0, fond_.width(), fond_.height()), fond_);
+    }
+    peintre.restore();
+}
+
+void SurfaceGraphe::PeintTrait(QPainter& peintre, const Trait& trait, QPoint origine,
+                               double echelle) const {
+    // Lines of one device pixel, snapped to the nearest device pixel: crisp at any ratio.
+    QPen stylo(QColor::fromRgb(trait.couleur), 0);
+    if (echelle > 2.5) stylo.setWidth(static_cast<int>(std::floor(echelle))); // printers
+    peintre.setPen(stylo);
+    peintre.setRenderHint(QPainter::Antialiasing, false);
+    const QPoint a(origine.x() + TwipsVersPixelsEchelle(trait.x1, echelle),
+                   origine.y() + TwipsVersPixelsEchelle(trait.y1, echelle));
+    const QPoint b(origine.x() + TwipsVersPixelsEchelle(trait.x2, echelle),
+                   origine.y() + TwipsVersPixelsEchelle(trait.y2, echelle));
+    peintre.drawLine(a, b);
+}
+
+void SurfaceGraphe::Peint(QPainter& peintre, QPointF origine, double echelle,
+                          bool fondEnCache) const {
+    if (fondEnCache) {
+        peintre.drawImage(origine, FondAEchelle(echelle));
+    } else {
+        peintre.fillRect(QRectF(origine, QSizeF(LargeurDessin * echelle, HauteurDessin * echelle)),
+                         Qt::white);
+        PeintFond(peintre, origine, echelle);
+    }
+    const QPoint coin(static_cast<int>(std::lround(origine.x())),
+                      static_cast<int>(std::lround(origine.y())));
+    for (const Entree& e : traits_)
+        if (e.vivant) PeintTrait(peintre, e.trait, coin, echelle);
+}
+
+QImage SurfaceGraphe::Image(qreal ratio) const {
+    QImage image;
+    if (cacheValide_ && cacheEchelle_ == ratio) {
+        image = cache_.copy();
+        image.setDevicePixelRatio(ratio);
+        return image;
+    }
+    image = QImage(TailleAppareil(ratio), QImage::Format_RGB32);
+    {
+        QPainter peintre(&image);
+        Peint(peintre, QPointF(0, 0), ratio, true);
+    }
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+void SurfaceGraphe::Rend(QPainter& peintre, const QRectF& cible) const {
+    peintre.save();
+    peintre.setClipRect(cible, Qt::IntersectClip);
+    Peint(peintre, cible.topLeft(), cible.width() / LargeurDessin, false);
+    peintre.restore();
+}
+
+void SurfaceGraphe::paintEvent(QPaintEvent* evenement) {
+    const qreal ratio = devicePixelRatioF();
+    if (!cacheValide_ || cacheEchelle_ != ratio) {
+        // Device pixels, ratio 1: lines are snapped to device pixels by hand.
+        if (cache_.size() != TailleAppareil(ratio))
+            cache_ = QImage(TailleAppareil(ratio), QImage::Format_RGB32);
+        QPainter peintre(&cache_);
+        Peint(peintre, QPointF(0, 0), ratio, true);
+        cacheEchelle_ = ratio;
+        cacheValide_ = true;
+    }
+    QPainter peintre(this);
+    const QRect contenu = contentsRect();
+    // Beyond the drawing area (a surface larger than its design) the background is white.
+    peintre.fillRect(evenement->rect().intersected(contenu), Qt::white);
+    const QRect dessin(contenu.topLeft(), QSize(LargeurDessin, HauteurDessin));
+    const QRect zone = evenement->rect().intersected(dessin);
+    if (!zone.isEmpty()) {
+        const QRect source(QPoint(std::lround((zone.left() - dessin.left()) * ratio),
+                                  std::lround((zone.top() - dessin.top()) * ratio)),
+                           QSize(std::lround(zone.width() * ratio),
+                                 std::lround(zone.height() * ratio)));
+        peintre.drawImage(QRectF(zone), cache_, QRectF(source));
+    }
+    drawFrame(&peintre);
+}
+
+void SurfaceGraphe::keyPressEvent(QKeyEvent* evenement) {
+    emit toucheEnfoncee(evenement->key());
+    evenement->accept();
+}

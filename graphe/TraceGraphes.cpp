@@ -1,0 +1,41 @@
+#include "graphe/TraceGraphes.h"
+
+#include "calcul/SignalTotal.h"
+#include "calcul/Trace.h"
+#include "graphe/SurfaceGraphe.h"
+
+namespace Calcul_Graphe {
+
+namespace {
+
+void DessinePolyligne(SurfaceGraphe& surface, const Polyligne& points, Rvb couleur) {
+    const QColor stylo = QColor::fromRgb(static_cast<QRgb>(couleur));
+    for (std::size_t i = 1; i < points.size(); ++i)
+        surface.Ligne(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, stylo);
+}
+
+} // namespace
+
+void TraceHarmonique(Etat& etat, const Graphes& graphes, std::int16_t n) {
+    if (n < 0 || n >= NombreRangs) return;
+    if (graphes.harmonique)
+        DessinePolyligne(*graphes.harmonique, PolyligneHarmonique(etat, n), CouleurRang(n));
+    etat.IndicePoint = NombrePoints;
+    CalculeSignalTotal(etat);
+    TraceSignal(etat, graphes);
+}
+
+void RetraceHarmoniques(Etat& etat, const Graphes& graphes) {
+    if (graphes.harmonique) graphes.harmonique->Efface();
+    for (std::int16_t n = 0; n < NombreRangs; ++n)
+        if (etat.Validation[n] == 1) TraceHarmonique(etat, graphes, n);
+}
+
+void TraceSignal(Etat& etat, const Graphes& graphes) {
+    if (!graphes.signal) return;
+    graphes.signal->Efface();
+    DessinePolyligne(*graphes.signal, PolyligneSignal(etat), CouleurSignal);
+    etat.IndicePoint = NombrePoints;
+}
+
+} // namespace Calcul_Graphe
