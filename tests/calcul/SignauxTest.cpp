@@ -92,7 +92,7 @@ TEST(Signaux, TextesDesCoefficients) {
     }
 }
 
-TEST(Signaux, RangsShownInOrderAndZeroCellsAreNegativeZeros) {
+TEST(Signaux, RangsDansLOrdreEtCasesZeroNegatif) {
     const Calcul r = Calcule(0, "50");
     EXPECT_EQ(r.rangs, (std::vector<std::int16_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     // A of rank 1 rounds from a tiny negative value: a negative zero, shown "0".
