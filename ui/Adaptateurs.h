@@ -5,6 +5,8 @@
 #include <QScrollBar>
 #include <QString>
 
+class QFont;
+
 // A vertical slider whose top end is the greater value (+100 at the top, -100 at the bottom
 // after the load). "change" is emitted once per completed change (arrow, trough click, key,
 // end of a drag, or a value set from code, only when it really changes), synchronously;
@@ -43,3 +45,7 @@ protected:
 // The program's texts break lines with the single character 13; Qt's labels and dialogs need
 // '\n'. Every text that reaches a label or a dialog passes through here.
 QString TexteQt(const QString& texte);
+
+// Check boxes and push buttons draw their caption on one line: this breaks it at blanks so
+// that each line fits in `largeur` pixels, for the captions the design wraps.
+QString TexteEnveloppe(const QString& texte, const QFont& police, int largeur);

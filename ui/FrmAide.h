@@ -16,6 +16,14 @@ public:
     // moves the panel.
     void DefinitInfo(const QString& texte);
 
+    // Places the panel in the middle of the screen area left of the main window.
+    void Form_Load();
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
 private:
+    const QWidget* FenetrePrincipale() const;
+
     Ondalis& app_;
 };

@@ -84,6 +84,8 @@ public:
     QMenu* mnuAide = nullptr;
     QAction* mnuApropos = nullptr;
 
+    Ondalis& application() const { return app_; }
+
     // Makes the controls agree with ModeChoixSignal after a mode switch.
     void AfficheChoixSignal();
 

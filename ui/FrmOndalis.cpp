@@ -1,0 +1,374 @@
+// The main window: its controls built from the design tables, its menus, the wiring of every
+// event to its handler, the load, the hover texts and the end of the run.
+#include "ui/FrmOndalis.h"
+
+#include "app/Ondalis.h"
+#include "calcul/Twips.h"
+#include "ui/Adaptateurs.h"
+#include "ui/FrmAide.h"
+#include "ui/FrmOndalisDesign.h"
+#include "ui/ImagesSignaux.h"
+#include "ui/TextesAide.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHash>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+
+#if __has_include("ui/Icone.h")
+#include "ui/Icone.h"
+#define ONDALIS_ICONE 1
+#endif
+
+using namespace Calcul_Graphe;
+using namespace DessinOndalis;
+
+namespace {
+
+QFont PoliceDe(Police police) {
+    QFont f(QStringLiteral("Times New Roman"));
+    switch (police) {
+    case Police::Defaut:
+        // The window sets no font: a small sans-serif, like the system's dialog font.
+        f = QFont(QStringLiteral("Arial"));
+        f.setPointSizeF(8.25);
+        break;
+    case Police::Choix:
+        f.setPointSizeF(12);
+        f.setBold(true);
+        break;
+    case Police::Invite:
+        f.setPointSizeF(11.25);
+        f.setBold(true);
+        break;
+    case Police::Petite:
+        f.setPointSizeF(8.25);
+        break;
+    case Police::Minuscule:
+        f.setPointSizeF(6);
+        break;
+    case Police::Phi:
+        // The phase title is the Greek letter itself, in a serif font.
+        f.setPointSizeF(14.25);
+        break;
+    }
+    return f;
+}
+
+QWidget* CreeWidget(const Controle& c, QWidget* parent) {
+    const bool enveloppe = c.drapeaux & Enveloppe;
+    switch (c.genre) {
+    case Genre::Option:
+    case Genre::BoutonBascule: {
+        auto* bouton = new QPushButton(parent);
+        bouton->setCheckable(true);
+        bouton->setAutoExclusive(c.genre == Genre::Option);
+        bouton->setChecked(c.drapeaux & Coche);
+        return bouton;
+    }
+    case Genre::Bouton:
+        return new QPushButton(parent);
+    case Genre::Case:
+        return new QCheckBox(parent);
+    case Genre::Etiquette:
+    case Genre::Image: {
+        auto* etiquette = new QLabel(parent);
+        etiquette->setWordWrap(enveloppe);
+        if (c.drapeaux & Bordure) {
+            etiquette->setFrameShape(QFrame::Box);
+            etiquette->setLineWidth(1);
+        }
+        if (c.genre == Genre::Image) etiquette->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return etiquette;
+    }
+    case Genre::Liste:
+        return new QComboBox(parent);
+    case Genre::Texte:
+        return new QLineEdit(parent);
+    case Genre::TexteAmplitude:
+        return new ZoneTexte(parent);
+    case Genre::Curseur: {
+        auto* curseur = new CurseurVertical(parent);
+        curseur->setFocusPolicy(Qt::StrongFocus);
+        // Design ranges; the load gives all eleven +100 to -100.
+        curseur->DefinitBornes(c.index == 0 ? 50 : 100, c.index == 0 ? -50 : 0);
+        return curseur;
+    }
+    case Genre::Cadre: {
+        auto* cadre = new QFrame(parent);
+        cadre->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        cadre->setAutoFillBackground(true); // it covers the sliders behind it
+        return cadre;
+    }
+    }
+    return nullptr;
+}
+
+void DefinitTexte(QWidget* w, const Controle& c) {
+    const QString texte = c.texte;
+    const int largeurUtile = TwipsVersPixels(c.largeur) - (c.genre == Genre::Case ? 22 : 8);
+    const QString affiche = (c.drapeaux & Enveloppe) && c.genre != Genre::Etiquette
+                                ? TexteEnveloppe(texte, w->font(), largeurUtile)
+                                : texte;
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(affiche);
+    else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(affiche);
+    else if (auto* t = qobject_cast<QLineEdit*>(w)) t->setText(affiche);
+    if (auto* l = qobject_cast<QLabel*>(w)) {
+        if (c.drapeaux & Centre) l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        if (c.drapeaux & Droite) l->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    }
+    if (auto* t = qobject_cast<QLineEdit*>(w)) {
+        if (c.drapeaux & Centre) t->setAlignment(Qt::AlignCenter);
+        t->setReadOnly(c.drapeaux & LectureSeule);
+    }
+}
+
+void DefinitCouleurs(QWidget* w, const Controle& c) {
+    QPalette palette = w->palette();
+    if (c.drapeaux & TexteRouge) palette.setColor(QPalette::WindowText, QColor(0xFF, 0, 0));
+    if (c.drapeaux & FondBordure) {
+        palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+        w->setAutoFillBackground(true);
+    }
+    w->setPalette(palette);
+}
+
+} // namespace
+
+FrmOndalis::FrmOndalis(Ondalis& application, QWidget* parent)
+    : QMainWindow(parent), app_(application) {
+    setObjectName(QStringLiteral("frmOndalis"));
+    setWindowTitle(QStringLiteral("Ondalis - Version Béta"));
+    // Fixed size: a title, a system menu and a close box, no minimize or maximize button.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+#ifdef ONDALIS_ICONE
+    setWindowIcon(IconeProgramme());
+#endif
+    ConstruitControles();
+    ConstruitMenus();
+    setFixedSize(TwipsVersPixels(LargeurClient),
+                 TwipsVersPixels(HauteurClient) + menuBar()->sizeHint().height());
+    ConnecteEvenements();
+    Form_Load();
+}
+
+FrmOndalis::~FrmOndalis() = default;
+
+void FrmOndalis::ConstruitControles() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("zoneClient"));
+    client->setFont(PoliceDe(Police::Defaut));
+    client->setFixedSize(TwipsVersPixels(LargeurClient), TwipsVersPixels(HauteurClient));
+    setCentralWidget(client);
+
+    QHash<QString, QWidget*> widgets;
+    for (const Controle& c : Controles()) {
+        QWidget* conteneur = c.conteneur == Conteneur::Fenetre   ? client
+                             : c.conteneur == Conteneur::Frame1 ? widgets.value("Frame1")
+                                                                : widgets.value("Frame2");
+        QWidget* w = CreeWidget(c, conteneur);
+        const QString nom = NomObjet(c.nom, c.index);
+        w->setObjectName(nom);
+        if (c.police != Police::Defaut) w->setFont(PoliceDe(c.police));
+        DefinitTexte(w, c);
+        DefinitCouleurs(w, c);
+        w->setGeometry(TwipsVersPixels(c.gauche), TwipsVersPixels(c.haut),
+                       TwipsVersPixels(c.largeur), TwipsVersPixels(c.hauteur));
+        if (!c.bulle.isEmpty()) w->setToolTip(c.bulle);
+        if (c.drapeaux & PointeurIcone) w->setCursor(Qt::PointingHandCursor);
+        if (c.drapeaux & Cache) w->setVisible(false);
+        // Hover texts, and the window's shortcuts taking precedence over text copy.
+        w->installEventFilter(this);
+        const QString aide =
+            c.nom == u"scrHarmonic" ? TexteCurseur(c.index) : TexteSurvol(c.nom, c.index);
+        if (!TexteSurvol(c.nom, c.index).isEmpty()) w->setMouseTracking(true);
+        if (w->focusPolicy() != Qt::NoFocus) {
+            w->setAccessibleName(!c.texte.isEmpty() ? c.texte
+                                 : !c.bulle.isEmpty() ? c.bulle
+                                                      : TexteQt(aide).section('\n', 0, 0));
+            w->setAccessibleDescription(TexteQt(aide));
+        }
+        // Labels and pictures lie behind the windowed controls; frames in front of them.
+        if (c.genre == Genre::Etiquette || c.genre == Genre::Image) w->lower();
+        widgets.insert(nom, w);
+    }
+    for (QWidget* w : widgets)
+        if (qobject_cast<QFrame*>(w) && w->objectName().startsWith(u"Frame")) w->raise();
+
+    auto prend = [&widgets](auto& membre, const QString& nom, int index = -1) {
+        using Type = std::remove_pointer_t<std::remove_reference_t<decltype(membre)>>;
+        membre = qobject_cast<Type*>(widgets.value(NomObjet(nom, index)));
+        Q_ASSERT(membre);
+    };
+    auto prendTableau = [&prend](auto& tableau, const QString& nom) {
+        for (int i = 0; i < static_cast<int>(tableau.size()); ++i) prend(tableau[i], nom, i);
+    };
+    prendTableau(optChoix, "optChoix");
+    prend(LblValidation, "LblValidation");
+    prend(cmdRAZ, "cmdRAZ");
+    prend(chkNoAuto, "chkNoAuto");
+    prend(cmdCalculer, "cmdCalculer");
+    prend(chkHarmonicSup, "chkHarmonicSup");
+    prend(Label1, "Label1");
+    prend(Label2, "Label2");
+    prend(cboChoixSignal, "cboChoixSignal");
+    prend(lblRapportCyclique, "lblRapportCyclique");
+    prend(txtRapportCyclique, "txtRapportCyclique");
+    prend(cmdRapportCyclique, "cmdRapportCyclique");
+    prend(imgSignal, "imgSignal");
+    prend(imgRectangulaire, "imgRectangulaire");
+    prend(imgTriangle, "imgTriangle");
+    prend(imgDentsdeScie, "imgDentsdeScie");
+    prend(Frame1, "Frame1");
+    prend(Frame2, "Frame2");
+    prendTableau(txtHarmonic, "txtHarmonic");
+    prendTableau(scrHarmonic, "scrHarmonic");
+    prendTableau(chkHarmonic, "chkHarmonic");
+    prendTableau(lblHarmonic, "lblHarmonic");
+    prendTableau(lblnoRang, "lblnoRang");
+    prendTableau(TxtAn, "TxtAn");
+    prendTableau(txtBn, "txtBn");
+    prendTableau(txtCn, "txtCn");
+    prendTableau(txtPhin, "txtPhin");
+    prendTableau(lblRang, "lblRang");
+    prendTableau(lblAn, "lblAn");
+    prendTableau(lblBn, "lblBn");
+    prendTableau(lblCn, "lblCn");
+    prendTableau(lblPhin, "lblPhin");
+    prendTableau(lblPhin2, "lblPhin2");
+
+    // The signal pictures, drawn at the screen's ratio; imgSignal takes the size of the picture
+    // put into it, plus its border.
+    const qreal ratio = devicePixelRatioF();
+    imgRectangulaire->setPixmap(
+        QPixmap::fromImage(DessineImageSignal(FormeSignal::Rectangulaire, ratio)));
+    imgTriangle->setPixmap(QPixmap::fromImage(DessineImageSignal(FormeSignal::Triangle, ratio)));
+    imgDentsdeScie->setPixmap(
+        QPixmap::fromImage(DessineImageSignal(FormeSignal::DentsDeScie, ratio)));
+    imgSignal->resize(LargeurImageSignal + 2, HauteurImageSignal + 2);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+
+    // Tab order: by tab index; a frame's boxes take their turn at the frame's index.
+    std::vector<const Controle*> ordre;
+    for (const Controle& c : Controles())
+        if (c.conteneur == Conteneur::Fenetre && c.tabulation >= 0) ordre.push_back(&c);
+    std::stable_sort(ordre.begin(), ordre.end(),
+                     [](auto* a, auto* b) { return a->tabulation < b->tabulation; });
+    QWidget* precedent = nullptr;
+    auto suivant = [&precedent](QWidget* w) {
+        if (w->focusPolicy() == Qt::NoFocus) return;
+        if (precedent) setTabOrder(precedent, w);
+        precedent = w;
+    };
+    for (const Controle* c : ordre) {
+        if (c->genre != Genre::Cadre) {
+            suivant(widgets.value(NomObjet(c->nom, c->index)));
+            continue;
+        }
+        const Conteneur cadre = c->nom == u"Frame1" ? Conteneur::Frame1 : Conteneur::Frame2;
+        std::vector<const Controle*> enfants;
+        for (const Controle& e : Controles())
+            if (e.conteneur == cadre && e.tabulation >= 0) enfants.push_back(&e);
+        std::stable_sort(enfants.begin(), enfants.end(),
+                         [](auto* a, auto* b) { return a->tabulation < b->tabulation; });
+        for (const Controle* e : enfants) suivant(widgets.value(NomObjet(e->nom, e->index)));
+    }
+}
+
+void FrmOndalis::ConstruitMenus() {
+    QHash<QString, QMenu*> menus;
+    const QHash<QString, QMenu**> membresMenus = {
+        {"mnuFichier", &mnuFichier}, {"mnuEdition", &mnuEdition}, {"mnuOptions", &mnuOptions},
+        {"mnuAffichage", &mnuAffichage}, {"mnuAide", &mnuAide}};
+    const QHash<QString, QAction**> membresEntrees = {
+        {"mnuOuvrir", &mnuOuvrir},
+        {"mnuEnregister", &mnuEnregister},
+        {"mnuImprimer", &mnuImprimer},
+        {"mnuQuitter", &mnuQuitter},
+        {"mnuCopierHarmonic", &mnuCopierHarmonic},
+        {"mnuCopierSignal", &mnuCopierSignal},
+        {"mnuRang", &mnuRang},
+        {"mnuAffichageAide", &mnuAffichageAide},
+        {"mnuGrapheSignal", &mnuGrapheSignal},
+        {"mnuApropos", &mnuApropos}};
+    menuBar()->setObjectName(QStringLiteral("barreMenus"));
+    for (const EntreeMenu& e : Menus()) {
+        if (e.parent.isEmpty()) {
+            QMenu* menu = menuBar()->addMenu(e.texte);
+            menu->setObjectName(e.nom);
+            menu->menuAction()->setObjectName(e.nom);
+            menus.insert(e.nom, menu);
+            *membresMenus.value(e.nom) = menu;
+            continue;
+        }
+        QAction* action = menus.value(e.parent)->addAction(e.texte);
+        action->setObjectName(e.nom);
+        if (!e.raccourci.isEmpty()) {
+            action->setShortcut(QKeySequence(e.raccourci, QKeySequence::PortableText));
+            action->setShortcutContext(Qt::WindowShortcut);
+        }
+        action->setEnabled(e.actif);
+        *membresEntrees.value(e.nom) = action;
+    }
+}
+
+void FrmOndalis::ConnecteEvenements() {
+    // Direct connections throughout: a value set from code runs its handler before returning.
+    constexpr auto direct = Qt::DirectConnection;
+    for (int i = 0; i < static_cast<int>(optChoix.size()); ++i)
+        connect(optChoix[i], &QPushButton::toggled, this,
+                [this, i](bool choisi) {
+                    if (choisi) optChoix_Click(static_cast<std::int16_t>(i));
+                },
+                direct);
+    connect(cboChoixSignal, &QComboBox::activated, this, [this](int) { cboChoixSignal_Click(); },
+            direct);
+    connect(cmdRapportCyclique, &QPushButton::clicked, this,
+            [this] { cmdRapportCyclique_Click(); }, direct);
+    connect(cmdRAZ, &QPushButton::clicked, this, [this] { cmdRAZ_Click(); }, direct);
+    connect(cmdCalculer, &QPushButton::clicked, this, [this] { cmdCalculer_Click(); }, direct);
+    connect(chkNoAuto, &QCheckBox::toggled, this, [this] { chkNoAuto_Click(); }, direct);
+    connect(chkHarmonicSup, &QPushButton::toggled, this, [this] { chkHarmonicSup_Click(); },
+            direct);
+    for (int n = 0; n < static_cast<int>(scrHarmonic.size()); ++n) {
+        const auto rang = static_cast<std::int16_t>(n);
+        connect(chkHarmonic[n], &QCheckBox::toggled, this, [this, rang] { chkHarmonic_Click(rang); },
+                direct);
+        connect(scrHarmonic[n], &CurseurVertical::change, this,
+                [this, rang] { scrHarmonic_Change(rang); }, direct);
+        connect(scrHarmonic[n], &CurseurVertical::defilement, this,
+                [this, rang] { scrHarmonic_Scroll(rang); }, direct);
+        connect(txtHarmonic[n], &ZoneTexte::clic, this, [this, rang] { txtHarmonic_Click(rang); },
+                direct);
+        connect(txtHarmonic[n], &ZoneTexte::doubleClic, this,
+                [this, rang] { txtHarmonic_DblClick(rang); }, direct);
+    }
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); }, direct);
+
+    const std::pair<QAction*, void (FrmOndalis::*)()> entrees[] = {
+        {mnuOuvrir, &FrmOndalis::mnuOuvrir_Click},
+        {mnuEnregister, &FrmOndalis::mnuEnregister_Click},
+        {mnuImprimer, &FrmOndalis::mnuImprimer_Click},
+        {mnuQuitter, &FrmOndalis::mnuQuitter_Click},
+        {mnuCopierHarmonic, &FrmOndalis::mnuCopierHarmonic_Click},
+        {mnuCopierSignal, &FrmOndalis::mnuCopierSignal_Click},
+        {mnuRang, &FrmOndalis::mnuRang_Click},
+        {mnuAffichageAide, &FrmOndalis::mnuAffichageAide_Click},
+        {mnuGrapheSignal, &FrmOndalis::mnuGrapheSignal_Click},
+        {mnuApropos, &FrmOndalis::mnuApropos_Click}};
+    for (const auto& [action, gestionnaire] : entrees)
+        connect(action, &QAction::triggered, this, [this, g = gestionnaire] { (this->*g)(); },
+                direct);
+}

@@ -1,0 +1,76 @@
+// The main window's design as data: one row per control, positions in twips in the control's
+// container, as the design gives them. FrmOndalis turns the rows into widgets in one loop.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace DessinOndalis {
+
+enum class Genre {
+    Option,       // option button drawn as a push button that stays pressed
+    BoutonBascule, // check box drawn as a push button that stays pressed
+    Bouton,
+    Case,         // check box
+    Etiquette,    // label
+    Liste,        // drop-down list
+    Texte,        // text box
+    TexteAmplitude, // text box reporting clicks (amplitude texts)
+    Curseur,      // vertical slider
+    Image,
+    Cadre,        // frame without title
+};
+
+enum class Conteneur { Fenetre, Frame1, Frame2 };
+
+enum class Police { Defaut, Choix, Invite, Petite, Minuscule, Phi };
+
+enum Drapeau : unsigned {
+    Cache = 1u << 0,
+    Centre = 1u << 1,
+    Droite = 1u << 2,
+    LectureSeule = 1u << 3,
+    Bordure = 1u << 4,
+    Enveloppe = 1u << 5,  // the caption wraps over several lines
+    Transparent = 1u << 6,
+    Coche = 1u << 7,      // selected / ticked at creation
+    TexteRouge = 1u << 8,
+    FondBordure = 1u << 9, // background in the colour of active window borders
+    PointeurIcone = 1u << 10,
+};
+
+struct Controle {
+    QString nom;   // design name
+    int index;     // index in its array, -1 for a single control
+    Genre genre;
+    Conteneur conteneur;
+    QString texte; // caption or text
+    int gauche, haut, largeur, hauteur; // twips
+    int tabulation; // tab index, -1 when the control has none
+    unsigned drapeaux;
+    Police police;
+    QString bulle; // hover tip
+};
+
+// The whole window: client area, then every control, in the order the design lists them.
+inline constexpr int LargeurClient = 5475;
+inline constexpr int HauteurClient = 8340;
+
+const std::vector<Controle>& Controles();
+
+// Design name of a control as Qt's objectName: "nom" or "nom(index)".
+QString NomObjet(const QString& nom, int index);
+// The reverse: "TxtAn(3)" -> {"TxtAn", 3}; a single control gets -1.
+std::pair<QString, int> DecomposeNom(const QString& nomObjet);
+
+// Menus: the top-level menus and their entries, with caption, shortcut and state.
+struct EntreeMenu {
+    QString nom;
+    QString parent; // empty for a top-level menu
+    QString texte;
+    QString raccourci; // portable text of the key sequence, empty if none
+    bool actif;
+};
+const std::vector<EntreeMenu>& Menus();
+
+} // namespace DessinOndalis
