@@ -1,20 +1,132 @@
-// PLACEHOLDER: handler bodies, to be written.
+// Handlers of the two modes, the signal choice, the duty cycle and the rank options.
 #include "ui/FrmOndalis.h"
 
-void FrmOndalis::AfficheChoixSignal() {}
-void FrmOndalis::optChoix_Click(std::int16_t) {}
-void FrmOndalis::cboChoixSignal_Click() {}
-void FrmOndalis::cmdRapportCyclique_Click() {}
-void FrmOndalis::Timer1_Timer() {}
-void FrmOndalis::chkHarmonic_Click(std::int16_t) {}
-void FrmOndalis::scrHarmonic_Change(std::int16_t) {}
-void FrmOndalis::scrHarmonic_Scroll(std::int16_t) {}
-void FrmOndalis::txtHarmonic_Click(std::int16_t) {}
-void FrmOndalis::txtHarmonic_DblClick(std::int16_t) {}
-void FrmOndalis::chkNoAuto_Click() {}
-void FrmOndalis::cmdCalculer_Click() {}
-void FrmOndalis::cmdRAZ_Click() {}
-void FrmOndalis::chkHarmonicSup_Click() {}
-void FrmOndalis::mnuRang_Click() {}
-void FrmOndalis::mnuOuvrir_Click() {}
-void FrmOndalis::mnuEnregister_Click() {}
+#include "app/Ondalis.h"
+#include "calcul/Nombres.h"
+#include "calcul/Reglage.h"
+#include "calcul/SignalTotal.h"
+#include "graphe/TraceGraphes.h"
+#include "ui/Adaptateurs.h"
+#include "ui/RoutinesOndalis.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace Calcul_Graphe;
+
+void FrmOndalis::optChoix_Click(std::int16_t Index) {
+    Etat& etat = app_.etat();
+    if (Index == 0) {
+        etat.ModeChoixSignal = Faux;
+        for (CurseurVertical* curseur : scrHarmonic) curseur->setEnabled(true);
+        // The sawtooth locked the mean-value box too: give it back with its slider.
+        chkHarmonic[0]->setEnabled(true);
+    } else {
+        etat.ModeChoixSignal = Vrai;
+        RAZComplete(app_);
+    }
+    AfficheChoixSignal();
+}
+
+void FrmOndalis::AfficheChoixSignal() {
+    const bool choix = app_.etat().ModeChoixSignal != Faux;
+    cboChoixSignal->setVisible(choix);
+    txtRapportCyclique->setVisible(choix);
+    Label1->setVisible(choix);
+    Label2->setVisible(choix);
+    if (choix)
+        Timer1->start();
+    else
+        Timer1->stop();
+    cmdRapportCyclique->setVisible(choix);
+    lblRapportCyclique->setVisible(choix);
+    mnuRang->setEnabled(choix);
+    chkHarmonicSup->setVisible(choix);
+    chkNoAuto->setVisible(!choix);
+    cmdRAZ->setVisible(!choix);
+    chkNoAuto->setChecked(false); // its handler turns automatic calculation back on
+    Frame1->setVisible(choix);
+    Frame2->setVisible(choix);
+    imgSignal->setVisible(choix);
+    mnuOuvrir->setEnabled(!choix);
+    mnuEnregister->setEnabled(!choix);
+}
+
+void FrmOndalis::cboChoixSignal_Click() {
+    Timer1->stop();
+    Label1->setVisible(true);
+    RAZHarmoniques(app_);
+    const int index = cboChoixSignal->currentIndex();
+    const std::array<QLabel*, 3> images = {imgRectangulaire, imgTriangle, imgDentsdeScie};
+    if (index >= 0 && index < 3) imgSignal->setPixmap(images[index]->pixmap());
+    if (index == 2) txtRapportCyclique->setText(QStringLiteral("90"));
+    imgSignal->setVisible(true);
+    // A new signal frees the mean value the sawtooth locked; the sawtooth locks it again.
+    scrHarmonic[0]->setEnabled(true);
+    chkHarmonic[0]->setEnabled(true);
+    try {
+        CalculeSignalChoisi(app_);
+    } catch (const ErreurExecution&) {
+        SignaleErreurRapportCyclique(app_);
+    }
+}
+
+void FrmOndalis::cmdRapportCyclique_Click() {
+    const char separateur = SeparateurDecimal();
+    try {
+        if (const auto pourcent =
+                TexteFractionEnPourcent(txtRapportCyclique->text().toStdString(), separateur))
+            txtRapportCyclique->setText(QString::fromStdString(*pourcent));
+        txtRapportCyclique->setText(QString::fromStdString(
+            TextePlancher(txtRapportCyclique->text().toStdString(), separateur)));
+        CalculeSignalChoisi(app_);
+        RetraceHarmoniques(app_.etat(), app_.graphes());
+    } catch (const ErreurExecution&) {
+        SignaleErreurRapportCyclique(app_);
+    }
+}
+
+void FrmOndalis::Timer1_Timer() { Label1->setVisible(Label1->isHidden()); }
+
+void FrmOndalis::chkHarmonicSup_Click() {
+    Etat& etat = app_.etat();
+    etat.RangsSupActifs = chkHarmonicSup->isChecked() ? Vrai : Faux;
+    try {
+        CalculeSignalChoisi(app_);
+        CalculeSignalTotal(etat);
+        TraceSignal(etat, app_.graphes());
+    } catch (const ErreurExecution&) {
+        SignaleErreurRapportCyclique(app_);
+    }
+}
+
+void FrmOndalis::mnuRang_Click() {
+    Etat& etat = app_.etat();
+    bool confirme = false;
+    const QString reponse = QInputDialog::getText(
+        this, QStringLiteral("Rang supérieur"),
+        TexteQt(QStringLiteral("Entrez le rang du dernier harmonique pris en compte.\r"
+                               "Plus la valeur est grande plus les performances sont faibles.\r"
+                               "LA VALEUR EST LIMITE A 2000 !")),
+        QLineEdit::Normal, TexteEntier(etat.RangMax), &confirme);
+    if (!confirme) return; // a cancelled box keeps the rank
+    etat.RangMax = LitRangMax(reponse.toStdString());
+    try {
+        CalculeSignalChoisi(app_);
+        CalculeSignalTotal(etat);
+        TraceSignal(etat, app_.graphes());
+    } catch (const ErreurExecution&) {
+        SignaleErreurRapportCyclique(app_);
+    }
+}
+
+void FrmOndalis::mnuOuvrir_Click() { FonctionNonDisponible(app_); }
+
+void FrmOndalis::mnuEnregister_Click() { FonctionNonDisponible(app_); }

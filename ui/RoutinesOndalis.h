@@ -1,0 +1,43 @@
+// Routines of Calcul_Graphe that read and write the main window's controls: the coefficient
+// table of the chosen signal, the resets, the manual-mode validation of a rank, and the two
+// notices the window shows. They reach the window and the surfaces through the application.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class Ondalis;
+
+namespace Calcul_Graphe {
+
+// The decimal separator of the user's locale, used to write and read every number text.
+char SeparateurDecimal();
+// A whole number as the program writes it in its texts.
+QString TexteEntier(int valeur);
+
+// RapportCyclique from the duty-cycle text, then the coefficients of the chosen signal into
+// TxtAn, txtBn, txtCn, txtPhin, Harmonique and SommeRangsSup. The sawtooth first sets, ticks
+// and locks the mean-value controls. Errors (unreadable text, a formula that fails) go up.
+void CalculeSignalChoisi(Ondalis& app);
+
+// Every slider to 0, every validation and tick cleared, under RAZEnCours. Surfaces untouched.
+void RAZHarmoniques(Ondalis& app);
+// Both graph surfaces bare; the tables stay.
+void EffaceGraphes(Ondalis& app);
+void RAZComplete(Ondalis& app);
+
+// Column n of Harmonique from the amplitude text of rank n. Nothing is drawn.
+void CalculeHarmoniqueReglee(Ondalis& app, std::int16_t n);
+void ValideHarmonique(Ondalis& app, std::int16_t n);
+void DevalideHarmonique(Ondalis& app, std::int16_t n);
+
+// The sentence the sliders write into the help panel.
+QString PhraseCurseur(std::int16_t n);
+
+// "Function not available" notice of the file menu.
+void FonctionNonDisponible(Ondalis& app);
+// The duty-cycle message, then the focus back into the duty-cycle box: the one reaction to
+// an error of a calculation started from the main window.
+void SignaleErreurRapportCyclique(Ondalis& app);
+
+} // namespace Calcul_Graphe
