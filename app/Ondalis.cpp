@@ -1,5 +1,7 @@
 #include "app/Ondalis.h"
 
+#include "app/Disposition.h"
+
 #include "calcul/Twips.h"
 #include "graphe/FrmGrapheHarmonic.h"
 #include "graphe/FrmGrapheSignal.h"
@@ -83,11 +85,12 @@ void Ondalis::DisposeFenetres() {
     const QRect ecran = EcranTwips();
     FrmGrapheSignal& signal = frmGrapheSignal();
     FrmGrapheHarmonic& harmonic = frmGrapheHarmonic();
-    // Outer heights and positions are those of the frame, title bar included.
-    signal.move(TwipsVersPixels(ecran.left()), TwipsVersPixels(ecran.top()));
-    const float hauteur = static_cast<float>(PixelsVersTwips(harmonic.frameGeometry().height()));
-    const float haut = static_cast<float>(ecran.top() + ecran.height()) - hauteur;
-    harmonic.move(TwipsVersPixels(ecran.left()), TwipsVersPixels(static_cast<int>(haut)));
+    // Heights and positions are those of the frame, title bar included (move() places it).
+    const int hauteur = PixelsVersTwips(harmonic.frameGeometry().height());
+    const DispositionGraphes d =
+        CalculeDisposition(ecran.left(), ecran.top(), ecran.height(), hauteur);
+    signal.move(TwipsVersPixels(d.signal.gauche), TwipsVersPixels(d.signal.haut));
+    harmonic.move(TwipsVersPixels(d.harmonic.gauche), TwipsVersPixels(d.harmonic.haut));
 }
 
 void Ondalis::AfficheGraphes() {
