@@ -8,13 +8,25 @@ class SurfaceGraphe;
 
 namespace Calcul_Graphe {
 
-// "Imprimer": the platform print dialog, then, on confirmation, ImprimeGraphes on the chosen
-// printer. Cancel changes nothing. Returns whether a page was printed.
-bool Imprime(Ondalis& app, QWidget* parent);
-// Composes the page with both graphs on `imprimante` and finishes the job at once.
-void ImprimeGraphes(Ondalis& app, QPrinter& imprimante);
+enum class ResultatImpression {
+    Imprimee, // one page went to the printer, the surfaces were brought back
+    Annulee,  // the dialog was cancelled: nothing changed
+    Echouee,  // the printer could not be used: nothing changed
+};
 
-// Puts the surface's image (its drawing area, frame and curves) on the clipboard.
+// "Imprimer": the platform print dialog (installed printers, or a PDF file), then, on
+// confirmation, ImprimeGraphes on the chosen printer.
+ResultatImpression Imprime(Ondalis& app, QWidget* parent);
+
+// Composes the page on `imprimante`: the rebuilt signal in the upper half and the harmonic
+// curves in the lower half, each as its surface shows it, rendered at the printer's
+// resolution; then finishes the job at once, so each use gives one page of its own. Then the
+// surfaces get the bare frame back and the harmonic curves are redrawn. False, with nothing
+// changed, when the page is unusable or the printer cannot be opened or written.
+bool ImprimeGraphes(Ondalis& app, QPrinter& imprimante);
+
+// Puts the surface's image on the clipboard, replacing whatever it held: its drawing area
+// (frame and curves) in pixels, at the screen's device pixel ratio. The surface is untouched.
 void CopieGraphe(const SurfaceGraphe& surface);
 
 } // namespace Calcul_Graphe

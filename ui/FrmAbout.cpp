@@ -2,6 +2,7 @@
 
 #include "calcul/Twips.h"
 #include "ui/Adaptateurs.h"
+#include "ui/Icone.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -89,6 +90,7 @@ FrmAbout::FrmAbout(QWidget* parent)
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(RectTwips(120, 240, 480, 480));
+    picIcon->setPixmap(ImageIcone(32));
 
     for (const Etiquette& e : Etiquettes) {
         auto* etiquette = new QLabel(TexteQt(QString::fromUtf8(e.texte)), this);

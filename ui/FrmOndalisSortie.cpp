@@ -2,12 +2,27 @@
 #include "ui/FrmOndalis.h"
 
 #include "app/Ondalis.h"
+#include "output/Sortie.h"
 #include "ui/FrmAbout.h"
 
-// PLACEHOLDER: printing and copying, until the graph surfaces can render.
-void FrmOndalis::mnuImprimer_Click() {}
-void FrmOndalis::mnuCopierHarmonic_Click() {}
-void FrmOndalis::mnuCopierSignal_Click() {}
+#include <QMessageBox>
+
+void FrmOndalis::mnuImprimer_Click() {
+    if (Calcul_Graphe::Imprime(app_, this) != Calcul_Graphe::ResultatImpression::Echouee) return;
+    // A page that never came out must not pass for printed.
+    QMessageBox boite(QMessageBox::NoIcon, QStringLiteral("Ondalis"),
+                      QStringLiteral("Impossible d'imprimer les graphes."), QMessageBox::Ok, this);
+    boite.exec();
+}
+
+void FrmOndalis::mnuCopierHarmonic_Click() {
+    Calcul_Graphe::CopieGraphe(*app_.graphes().harmonique);
+}
+
+// Ctrl+X copies the signal graph: it cuts nothing.
+void FrmOndalis::mnuCopierSignal_Click() {
+    Calcul_Graphe::CopieGraphe(*app_.graphes().signal);
+}
 
 void FrmOndalis::mnuApropos_Click() {
     // Loaded on first use, then only brought forward: one window however often it is asked for.

@@ -105,6 +105,7 @@ TEST(APropos, ControlesDuDessin) {
     }
     EXPECT_EQ(boite.cmdOK->geometry(), QRect(291, 239, 84, 31));
     EXPECT_EQ(boite.picIcon->geometry(), QRect(8, 16, 32, 32));
+    EXPECT_EQ(boite.picIcon->pixmap().size(), QSize(32, 32));
     // The author block holds a neutral text and an address at a reserved example domain.
     EXPECT_TRUE(boite.lblEmail->text().endsWith(QStringLiteral("@example.org")));
 }

@@ -1,0 +1,85 @@
+#include "output/Sortie.h"
+
+#include "app/Ondalis.h"
+#include "calcul/MiseEnPage.h"
+#include "calcul/Twips.h"
+#include "graphe/FrmGrapheHarmonic.h"
+#include "graphe/SurfaceGraphe.h"
+#include "graphe/TraceGraphes.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace Calcul_Graphe {
+
+namespace {
+
+constexpr double PointsParPouce = 72.0;
+constexpr double TwipsParPouce = 1440.0;
+
+// The surface's content stretched into a rectangle of the page, in device units. The page
+// rectangle is narrower than the surface's proportions (90 % of the width for the height of
+// the full width): the width sets the scale, a vertical stretch makes up the height.
+void RendDans(QPainter& peintre, const SurfaceGraphe& surface, const QRectF& cible) {
+    const double echelle = cible.width() / SurfaceGraphe::LargeurDessin;
+    const double hauteurNaturelle = SurfaceGraphe::HauteurDessin * echelle;
+    peintre.save();
+    peintre.translate(cible.topLeft());
+    peintre.scale(1.0, cible.height() / hauteurNaturelle);
+    surface.Rend(peintre, QRectF(0.0, 0.0, cible.width(), hauteurNaturelle));
+    peintre.restore();
+}
+
+} // namespace
+
+ResultatImpression Imprime(Ondalis& app, QWidget* parent) {
+    QPrinter imprimante(QPrinter::HighResolution);
+    QPrintDialog dialogue(&imprimante, parent);
+    if (dialogue.exec() != QDialog::Accepted) return ResultatImpression::Annulee;
+    return ImprimeGraphes(app, imprimante) ? ResultatImpression::Imprimee
+                                           : ResultatImpression::Echouee;
+}
+
+bool ImprimeGraphes(Ondalis& app, QPrinter& imprimante) {
+    const Graphes graphes = app.graphes();
+    // The printable area (the whole sheet in full-page mode), where the painter's origin is.
+    const QRectF page = imprimante.pageRect(QPrinter::Point);
+    const double twipsParPoint = TwipsParPouce / PointsParPouce;
+    const auto mise = CalculeMiseEnPage(page.width() * twipsParPoint, page.height() * twipsParPoint,
+                                        PixelsVersTwips(SurfaceGraphe::LargeurDessin),
+                                        PixelsVersTwips(SurfaceGraphe::HauteurDessin));
+    if (!mise) return false;
+
+    QPainter peintre;
+    if (!peintre.begin(&imprimante)) return false;
+    // Twips to the printer's own units, so the lines come out at its full resolution.
+    const double fx = imprimante.logicalDpiX() / TwipsParPouce;
+    const double fy = imprimante.logicalDpiY() / TwipsParPouce;
+    auto rectangle = [&](std::int32_t haut) {
+        return QRectF(mise->X * fx, haut * fy, mise->Wd * fx, mise->Hp * fy);
+    };
+    RendDans(peintre, *graphes.signal, rectangle(mise->Y1));
+    RendDans(peintre, *graphes.harmonique, rectangle(mise->Y2));
+    // Finishing the job here sends the page now; nothing is left open until the end of the run.
+    if (!peintre.end()) return false;
+
+    // The bare frame as background again, then the harmonic curves drawn anew (each one brings
+    // the rebuilt signal up to date; with no validated rank the signal graph stays as it is).
+    const SurfaceGraphe& repere = *app.frmGrapheHarmonic().pctRepere;
+    graphes.harmonique->CopieFond(repere);
+    graphes.signal->CopieFond(repere);
+    RetraceHarmoniques(app.etat(), graphes);
+    return true;
+}
+
+void CopieGraphe(const SurfaceGraphe& surface) {
+    const QImage image = surface.Image(surface.devicePixelRatioF());
+    QClipboard* pressePapiers = QGuiApplication::clipboard();
+    pressePapiers->clear();
+    pressePapiers->setImage(image);
+}
+
+} // namespace Calcul_Graphe
