@@ -8,10 +8,12 @@
 #include "graphe/TraceGraphes.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace Calcul_Graphe {
 
@@ -37,6 +39,10 @@ void RendDans(QPainter& peintre, const SurfaceGraphe& surface, const QRectF& cib
 
 ResultatImpression Imprime(Ondalis& app, QWidget* parent) {
     QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setDocName(QStringLiteral("Ondalis"));
+    // Without any printer the dialog would propose a folder as the PDF file: name a file.
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        imprimante.setOutputFileName(QDir::home().filePath(QStringLiteral("Ondalis.pdf")));
     QPrintDialog dialogue(&imprimante, parent);
     if (dialogue.exec() != QDialog::Accepted) return ResultatImpression::Annulee;
     return ImprimeGraphes(app, imprimante) ? ResultatImpression::Imprimee
