@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <unordered_set>
 
 using Calcul_Graphe::TwipsVersPixelsEchelle;
 
@@ -29,6 +30,18 @@ QSize TailleAppareil(qreal ratio) {
                  static_cast<int>(std::ceil(SurfaceGraphe::HauteurDessin * ratio)));
 }
 
+// The lines that still show: of lines with the same ends, only the last one drawn.
+std::vector<SurfaceGraphe::Trait> SansDoublons(const std::vector<SurfaceGraphe::Trait>& traits) {
+    std::unordered_set<std::uint64_t> vues;
+    vues.reserve(traits.size());
+    std::vector<SurfaceGraphe::Trait> gardes;
+    gardes.reserve(traits.size());
+    for (auto it = traits.rbegin(); it != traits.rend(); ++it)
+        if (vues.insert(Cle(*it)).second) gardes.push_back(*it);
+    std::reverse(gardes.begin(), gardes.end());
+    return gardes;
+}
+
 } // namespace
 
 SurfaceGraphe::SurfaceGraphe(QWidget* parent) : QFrame(parent) {
@@ -44,8 +57,7 @@ SurfaceGraphe::SurfaceGraphe(QWidget* parent) : QFrame(parent) {
 
 void SurfaceGraphe::Efface() {
     traits_.clear();
-    index_.clear();
-    morts_ = 0;
+    seuilCompactage_ = 4096;
     cacheValide_ = false;
     update();
     emit effacee();
@@ -53,21 +65,13 @@ void SurfaceGraphe::Efface() {
 
 void SurfaceGraphe::Ligne(int x1, int y1, int x2, int y2, QColor couleur) {
     const Trait trait{Borne16(x1), Borne16(y1), Borne16(x2), Borne16(y2), couleur.rgb()};
-    const std::uint64_t cle = Cle(trait);
-    if (auto it = index_.find(cle); it != index_.end()) {
-        traits_[it->second].vivant = false;
-        ++morts_;
-        it->second = static_cast<std::uint32_t>(traits_.size());
-    } else {
-        index_.emplace(cle, static_cast<std::uint32_t>(traits_.size()));
-    }
-    traits_.push_back({trait, true});
-    if (morts_ > 1024 && morts_ > traits_.size() / 2) Compacte();
+    traits_.push_back(trait);
+    if (traits_.size() >= seuilCompactage_) Compacte();
 
     if (!cacheValide_) return; // the next paint rebuilds everything
     {
         QPainter peintre(&cache_);
-        PeintTrait(peintre, trait, QPoint(0, 0), cacheEchelle_);
+        PeintTraits(peintre, &trait, &trait + 1, QPoint(0, 0), cacheEchelle_);
     }
     // Repaint only around the line (logical pixels, one pixel of margin for the rounding).
     const QRect zone = QRect(QPoint(Calcul_Graphe::TwipsVersPixels(trait.x1),
@@ -81,20 +85,11 @@ void SurfaceGraphe::Ligne(int x1, int y1, int x2, int y2, QColor couleur) {
 }
 
 void SurfaceGraphe::Compacte() {
-    std::erase_if(traits_, [](const Entree& e) { return !e.vivant; });
-    index_.clear();
-    for (std::size_t i = 0; i < traits_.size(); ++i)
-        index_[Cle(traits_[i].trait)] = static_cast<std::uint32_t>(i);
-    morts_ = 0;
+    traits_ = SansDoublons(traits_);
+    seuilCompactage_ = std::max<std::size_t>(4096, 2 * traits_.size());
 }
 
-std::vector<SurfaceGraphe::Trait> SurfaceGraphe::Traits() const {
-    std::vector<Trait> vivants;
-    vivants.reserve(traits_.size() - morts_);
-    for (const Entree& e : traits_)
-        if (e.vivant) vivants.push_back(e.trait);
-    return vivants;
-}
+std::vector<SurfaceGraphe::Trait> SurfaceGraphe::Traits() const { return SansDoublons(traits_); }
 
 void SurfaceGraphe::DefinitRepere() {
     fondRepere_ = true;
@@ -156,18 +151,31 @@ void SurfaceGraphe::PeintFond(QPainter& peintre, QPointF origine, double echelle
     peintre.restore();
 }
 
-void SurfaceGraphe::PeintTrait(QPainter& peintre, const Trait& trait, QPoint origine,
-                               double echelle) const {
-    // Lines of one device pixel, snapped to the nearest device pixel: crisp at any ratio.
-    QPen stylo(QColor::fromRgb(trait.couleur), 0);
-    if (echelle > 2.5) stylo.setWidth(static_cast<int>(std::floor(echelle))); // printers
-    peintre.setPen(stylo);
+void SurfaceGraphe::PeintTraits(QPainter& peintre, const Trait* debut, const Trait* fin,
+                                QPoint origine, double echelle) const {
+    // Lines of one device pixel, snapped to the nearest device pixel: crisp at any ratio. On a
+    // printer one device pixel is too thin to see: there the pen is one screen pixel wide.
+    QPen stylo(Qt::black, 0);
+    if (echelle > 2.5) stylo.setWidth(static_cast<int>(std::floor(echelle)));
     peintre.setRenderHint(QPainter::Antialiasing, false);
-    const QPoint a(origine.x() + TwipsVersPixelsEchelle(trait.x1, echelle),
-                   origine.y() + TwipsVersPixelsEchelle(trait.y1, echelle));
-    const QPoint b(origine.x() + TwipsVersPixelsEchelle(trait.x2, echelle),
-                   origine.y() + TwipsVersPixelsEchelle(trait.y2, echelle));
-    peintre.drawLine(a, b);
+    // Runs of one colour go to the painter in one call.
+    std::vector<QLine> lot;
+    lot.reserve(std::min<std::size_t>(static_cast<std::size_t>(fin - debut), 1024));
+    auto vide = [&](QRgb couleur) {
+        if (lot.empty()) return;
+        stylo.setColor(QColor::fromRgb(couleur));
+        peintre.setPen(stylo);
+        peintre.drawLines(lot.data(), static_cast<int>(lot.size()));
+        lot.clear();
+    };
+    for (const Trait* t = debut; t != fin; ++t) {
+        if (t != debut && t->couleur != (t - 1)->couleur) vide((t - 1)->couleur);
+        lot.emplace_back(origine.x() + TwipsVersPixelsEchelle(t->x1, echelle),
+                         origine.y() + TwipsVersPixelsEchelle(t->y1, echelle),
+                         origine.x() + TwipsVersPixelsEchelle(t->x2, echelle),
+                         origine.y() + TwipsVersPixelsEchelle(t->y2, echelle));
+    }
+    if (fin != debut) vide((fin - 1)->couleur);
 }
 
 void SurfaceGraphe::Peint(QPainter& peintre, QPointF origine, double echelle,
@@ -181,8 +189,7 @@ void SurfaceGraphe::Peint(QPainter& peintre, QPointF origine, double echelle,
     }
     const QPoint coin(static_cast<int>(std::lround(origine.x())),
                       static_cast<int>(std::lround(origine.y())));
-    for (const Entree& e : traits_)
-        if (e.vivant) PeintTrait(peintre, e.trait, coin, echelle);
+    PeintTraits(peintre, traits_.data(), traits_.data() + traits_.size(), coin, echelle);
 }
 
 QImage SurfaceGraphe::Image(qreal ratio) const {

@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QRect>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 class QPainter;
@@ -53,6 +52,9 @@ public:
     };
     // The lines that still show, in the order drawn.
     std::vector<Trait> Traits() const;
+    // The lines kept in memory: at most about twice those that show, however often the same
+    // curves are drawn again without a clear.
+    std::size_t TraitsEnMemoire() const { return traits_.size(); }
 
 signals:
     // A key went down while the surface had the focus (the window decides what it means).
@@ -68,7 +70,8 @@ private:
     // Everything at `echelle` device pixels per logical pixel, the drawing area's top-left
     // corner at `origine` (device pixels, painter without transform).
     void Peint(QPainter& peintre, QPointF origine, double echelle, bool fondEnCache) const;
-    void PeintTrait(QPainter& peintre, const Trait& trait, QPoint origine, double echelle) const;
+    void PeintTraits(QPainter& peintre, const Trait* debut, const Trait* fin, QPoint origine,
+                     double echelle) const;
     void PeintFond(QPainter& peintre, QPointF origine, double echelle) const;
     const QImage& FondAEchelle(qreal ratio) const;
     void Compacte();
@@ -77,14 +80,10 @@ private:
     QImage fond_; // when the background is an image
 
     // A line drawn again over exactly the same ends hides the earlier one completely, so the
-    // earlier one is dropped: redrawing the same curves without clearing does not grow memory.
-    struct Entree {
-        Trait trait;
-        bool vivant;
-    };
-    std::vector<Entree> traits_;
-    std::unordered_map<std::uint64_t, std::uint32_t> index_;
-    std::size_t morts_ = 0;
+    // earlier one can be dropped without changing the picture at any scale. Done in batches
+    // when the list has doubled: redrawing the same curves without a clear does not grow memory.
+    std::vector<Trait> traits_;
+    std::size_t seuilCompactage_ = 4096;
 
     // The content at the current device pixel ratio, kept up to date line by line.
     // Both images are in device pixels (ratio 1), at the scale noted beside them.

@@ -113,6 +113,7 @@ TEST(SurfaceGraphe, RedrawingTheSameLinesDoesNotGrowMemory) {
         surface.Ligne(0, 3000, 3000, 0, QColor(0x0000FF));
     }
     EXPECT_EQ(surface.Traits().size(), 2u);
+    EXPECT_LE(surface.TraitsEnMemoire(), 4096u);
     EXPECT_EQ(surface.Image(), avant);
     // The order still matters: the red line drawn again now lies on top at the crossing.
     surface.Ligne(0, 0, 3000, 3000, QColor(Rouge));

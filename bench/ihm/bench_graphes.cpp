@@ -1,0 +1,77 @@
+// Full redraw of both graphs with every rank validated, through the real windows.
+#include "calcul/Etat.h"
+#include "graphe/FrmGrapheHarmonic.h"
+#include "graphe/FrmGrapheSignal.h"
+#include "graphe/SurfaceGraphe.h"
+#include "graphe/TraceGraphes.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QWindow>
+#include <benchmark/benchmark.h>
+#include <cmath>
+
+using namespace Calcul_Graphe;
+
+namespace {
+
+bool Expose(QWidget& fenetre) {
+    return fenetre.windowHandle() && fenetre.windowHandle()->isExposed();
+}
+
+struct Montage {
+    Etat etat;
+    FrmGrapheHarmonic harmonic;
+    FrmGrapheSignal signal{harmonic};
+    Graphes graphes{harmonic.pctGrapheHarmonic, signal.pctGrapheSignal};
+
+    Montage() {
+        InitialiseConstantes(etat);
+        harmonic.show();
+        signal.show();
+        // Exposed windows, so that repaint() really paints.
+        for (int essai = 0; essai < 100 && !(Expose(harmonic) && Expose(signal)); ++essai)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        for (int i = 0; i < NombrePoints; ++i) {
+            etat.Harmonique[i][0] = 10.0f;
+            for (int n = 1; n < NombreRangs; ++n)
+                etat.Harmonique[i][n] =
+                    (60.0f / n) * std::sin(2.0f * n * etat.Pi * etat.Abscisse[i] / 6800.0f);
+        }
+        etat.Validation.fill(1);
+    }
+};
+
+// The routine alone: clears, 11 curves, 11 signal recomputations and redraws.
+void RetraceOnzeRangs(benchmark::State& state) {
+    Montage m;
+    for (auto _ : state) {
+        RetraceHarmoniques(m.etat, m.graphes);
+        benchmark::DoNotOptimize(m.etat.SignalTotal.data());
+    }
+}
+BENCHMARK(RetraceOnzeRangs)->Unit(benchmark::kMicrosecond);
+
+// The routine and the repaint of both surfaces at scale 1, as the screen would show them.
+void RetraceOnzeRangsEtAffiche(benchmark::State& state) {
+    Montage m;
+    for (auto _ : state) {
+        RetraceHarmoniques(m.etat, m.graphes);
+        m.harmonic.pctGrapheHarmonic->repaint();
+        m.signal.pctGrapheSignal->repaint();
+    }
+}
+BENCHMARK(RetraceOnzeRangsEtAffiche)->Unit(benchmark::kMicrosecond);
+
+// The clipboard image of a surface after the redraw.
+void ImageDuGraphe(benchmark::State& state) {
+    Montage m;
+    RetraceHarmoniques(m.etat, m.graphes);
+    for (auto _ : state) {
+        QImage image = m.graphes.harmonique->Image();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(ImageDuGraphe)->Unit(benchmark::kMicrosecond);
+
+} // namespace
