@@ -9,13 +9,14 @@ namespace Calcul_Graphe {
 void RemplitColonneReglee(Etat& etat, std::int16_t n, double amplitude) {
     if (n == 0) {
         const float valeur = VersSimple(amplitude);
-        for (auto& echantillon : etat.Harmonique) echantillon[0] = valeur;
+        for (auto& echantillon : etat.Harmonique)
+            echantillon[0] = valeur;
         return;
     }
     // 2 n is a 16-bit product; Pi, the abscissa and the width enter as single values.
     const auto deuxN = static_cast<std::int16_t>(2 * n);
-    const double facteur = static_cast<double>(static_cast<float>(deuxN)) *
-                           static_cast<double>(etat.Pi);
+    const double facteur =
+        static_cast<double>(static_cast<float>(deuxN)) * static_cast<double>(etat.Pi);
     const auto largeur = static_cast<double>(static_cast<float>(etat.LargeurPeriode));
     for (int k = 0; k < NombrePoints; ++k) {
         const double x =
@@ -26,14 +27,19 @@ void RemplitColonneReglee(Etat& etat, std::int16_t n, double amplitude) {
 
 namespace {
 
-bool EstBlanc(char c) { return c == ' ' || c == '\t'; }
-bool EstChiffre(char c) { return c >= '0' && c <= '9'; }
+bool EstBlanc(char c) {
+    return c == ' ' || c == '\t';
+}
+bool EstChiffre(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // floor(100 x) for a text already known to read as a number x with 0 < x < 1: the digits of
 // the mantissa, with the decimal point moved by the exponent plus two places.
 long long PlancherCentuplePositif(std::string_view texte, char separateur) {
     std::size_t i = 0;
-    while (i < texte.size() && EstBlanc(texte[i])) ++i;
+    while (i < texte.size() && EstBlanc(texte[i]))
+        ++i;
     if (i < texte.size() && texte[i] == '+') ++i;
     std::string chiffres;
     long long entiers = 0;

@@ -25,7 +25,8 @@ void FrmOndalis::optChoix_Click(std::int16_t Index) {
     Etat& etat = app_.etat();
     if (Index == 0) {
         etat.ModeChoixSignal = Faux;
-        for (CurseurVertical* curseur : scrHarmonic) curseur->setEnabled(true);
+        for (CurseurVertical* curseur : scrHarmonic)
+            curseur->setEnabled(true);
         // The sawtooth locked the mean-value box too: give it back with its slider.
         chkHarmonic[0]->setEnabled(true);
     } else {
@@ -93,7 +94,9 @@ void FrmOndalis::cmdRapportCyclique_Click() {
     }
 }
 
-void FrmOndalis::Timer1_Timer() { Label1->setVisible(Label1->isHidden()); }
+void FrmOndalis::Timer1_Timer() {
+    Label1->setVisible(Label1->isHidden());
+}
 
 void FrmOndalis::chkHarmonicSup_Click() {
     Etat& etat = app_.etat();
@@ -127,6 +130,10 @@ void FrmOndalis::mnuRang_Click() {
     }
 }
 
-void FrmOndalis::mnuOuvrir_Click() { FonctionNonDisponible(app_); }
+void FrmOndalis::mnuOuvrir_Click() {
+    FonctionNonDisponible(app_);
+}
 
-void FrmOndalis::mnuEnregister_Click() { FonctionNonDisponible(app_); }
+void FrmOndalis::mnuEnregister_Click() {
+    FonctionNonDisponible(app_);
+}

@@ -15,7 +15,9 @@
 using namespace Calcul_Graphe;
 
 namespace {
-bool EstCochee(const QCheckBox* boite) { return boite->checkState() == Qt::Checked; }
+bool EstCochee(const QCheckBox* boite) {
+    return boite->checkState() == Qt::Checked;
+}
 } // namespace
 
 void FrmOndalis::chkHarmonic_Click(std::int16_t Index) {
@@ -95,4 +97,6 @@ void FrmOndalis::cmdCalculer_Click() {
     }
 }
 
-void FrmOndalis::cmdRAZ_Click() { RAZComplete(app_); }
+void FrmOndalis::cmdRAZ_Click() {
+    RAZComplete(app_);
+}

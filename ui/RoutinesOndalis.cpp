@@ -102,7 +102,9 @@ void CalculeHarmoniqueReglee(Ondalis& app, std::int16_t n) {
     RemplitColonneReglee(app.etat(), n, LitNombre(texte.toStdString(), SeparateurDecimal()));
 }
 
-void ValideHarmonique(Ondalis& app, std::int16_t n) { app.etat().Validation[n] = 1; }
+void ValideHarmonique(Ondalis& app, std::int16_t n) {
+    app.etat().Validation[n] = 1;
+}
 
 void DevalideHarmonique(Ondalis& app, std::int16_t n) {
     app.etat().Validation[n] = 0;

@@ -23,7 +23,8 @@ void PrepareSignal(Ondalis& app) {
     f.optChoix[1]->click();
     f.cboChoixSignal->setCurrentIndex(0);
     emit f.cboChoixSignal->activated(0);
-    for (QCheckBox* boite : f.chkHarmonic) boite->setChecked(true);
+    for (QCheckBox* boite : f.chkHarmonic)
+        boite->setChecked(true);
 }
 
 void BM_ChoixSignal(benchmark::State& state) {
@@ -84,7 +85,8 @@ void BM_RangsSuperieurs2000(benchmark::State& state) {
     });
     f.mnuRang->trigger();
     if (app.etat().RangMax != 2000) state.SkipWithError("rang 2000 non saisi");
-    for (auto _ : state) f.chkHarmonicSup->click();
+    for (auto _ : state)
+        f.chkHarmonicSup->click();
 }
 BENCHMARK(BM_RangsSuperieurs2000)->Unit(benchmark::kMillisecond);
 

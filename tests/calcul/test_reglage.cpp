@@ -43,8 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FractionRapportCyclique, ToutesLesFractionsADeuxEtTroisDecimales) {
     for (int centiemes = 1; centiemes < 100; ++centiemes) {
-        const std::string texte = "0," + std::string(centiemes < 10 ? "0" : "") +
-                                  std::to_string(centiemes);
+        const std::string texte =
+            "0," + std::string(centiemes < 10 ? "0" : "") + std::to_string(centiemes);
         EXPECT_EQ(TexteFractionEnPourcent(texte, ','), std::to_string(centiemes)) << texte;
         EXPECT_EQ(TexteFractionEnPourcent(texte + "9", ','), std::to_string(centiemes))
             << texte << "9";
@@ -70,8 +70,7 @@ TEST_P(TexteRapportIllisible, EstUneErreur) {
 
 INSTANTIATE_TEST_SUITE_P(Textes, TexteRapportIllisible,
                          ::testing::Values(CasErreur{"Vide", ""}, CasErreur{"Lettres", "abc"},
-                                           CasErreur{"Point", "0.5"},
-                                           CasErreur{"Pourcent", "50 %"},
+                                           CasErreur{"Point", "0.5"}, CasErreur{"Pourcent", "50 %"},
                                            CasErreur{"HorsDouble", "1e309"},
                                            CasErreur{"Nan", "nan"}, CasErreur{"Infini", "inf"}),
                          [](const auto& info) { return std::string(info.param.nom); });
@@ -88,16 +87,16 @@ TEST_P(PlancherRapportCyclique, EcritLaPartieEntiere) {
     EXPECT_EQ(TextePlancher(GetParam().texte, ','), GetParam().attendu);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Textes, PlancherRapportCyclique,
-    ::testing::Values(CasPlancher{"DouzeVirguleNeuf", "12,9", "12"},
-                      CasPlancher{"NegatifVersLeBas", "-3,2", "-4"},
-                      CasPlancher{"DemiNegatif", "-0,5", "-1"},
-                      CasPlancher{"CentCinquante", "150", "150"}, CasPlancher{"Un", "1", "1"},
-                      CasPlancher{"ZeroNegatif", "-0", "0"},
-                      CasPlancher{"QuaranteCinqVirguleSept", "45,7", "45"},
-                      CasPlancher{"Exposant", "1,5e2", "150"}),
-    [](const auto& info) { return std::string(info.param.nom); });
+INSTANTIATE_TEST_SUITE_P(Textes, PlancherRapportCyclique,
+                         ::testing::Values(CasPlancher{"DouzeVirguleNeuf", "12,9", "12"},
+                                           CasPlancher{"NegatifVersLeBas", "-3,2", "-4"},
+                                           CasPlancher{"DemiNegatif", "-0,5", "-1"},
+                                           CasPlancher{"CentCinquante", "150", "150"},
+                                           CasPlancher{"Un", "1", "1"},
+                                           CasPlancher{"ZeroNegatif", "-0", "0"},
+                                           CasPlancher{"QuaranteCinqVirguleSept", "45,7", "45"},
+                                           CasPlancher{"Exposant", "1,5e2", "150"}),
+                         [](const auto& info) { return std::string(info.param.nom); });
 
 struct CasRang {
     const char* nom;
@@ -113,27 +112,25 @@ TEST_P(ReponseRangMax, DonneLeRang) {
 
 INSTANTIATE_TEST_SUITE_P(
     Reponses, ReponseRangMax,
-    ::testing::Values(CasRang{"AuDelaDeLaLimite", "2500", 2000},
-                      CasRang{"LaLimite", "2000", 2000}, CasRang{"SousLaLimite", "1999", 1999},
-                      CasRang{"HorsEntier16", "100000", 2000},
-                      CasRang{"HorsEntier16Negatif", "-100000", 2000},
-                      CasRang{"PlusGrandEntier16", "32767", 2000},
-                      CasRang{"PlusPetitEntier16", "-32768", -32768},
-                      CasRang{"JusteSousEntier16", "-32768,5", -32768},
-                      CasRang{"PlancherSortDeEntier16", "-32768.5", 2000},
-                      CasRang{"HorsDouble", "1e400", 2000}, CasRang{"Point", "15.7", 15},
-                      CasRang{"VirguleArreteLeNombre", "15,7", 15},
-                      CasRang{"NegatifVersLeBas", "-2.5", -3},
-                      CasRang{"LettresApres", "12abc", 12}, CasRang{"Lettres", "abc", 0},
-                      CasRang{"Vide", "", 0}, CasRang{"Blancs", "  300", 300},
-                      CasRang{"Negatif", "-5", -5}, CasRang{"Exposant", "1.5e3", 1500}),
+    ::testing::Values(
+        CasRang{"AuDelaDeLaLimite", "2500", 2000}, CasRang{"LaLimite", "2000", 2000},
+        CasRang{"SousLaLimite", "1999", 1999}, CasRang{"HorsEntier16", "100000", 2000},
+        CasRang{"HorsEntier16Negatif", "-100000", 2000},
+        CasRang{"PlusGrandEntier16", "32767", 2000}, CasRang{"PlusPetitEntier16", "-32768", -32768},
+        CasRang{"JusteSousEntier16", "-32768,5", -32768},
+        CasRang{"PlancherSortDeEntier16", "-32768.5", 2000}, CasRang{"HorsDouble", "1e400", 2000},
+        CasRang{"Point", "15.7", 15}, CasRang{"VirguleArreteLeNombre", "15,7", 15},
+        CasRang{"NegatifVersLeBas", "-2.5", -3}, CasRang{"LettresApres", "12abc", 12},
+        CasRang{"Lettres", "abc", 0}, CasRang{"Vide", "", 0}, CasRang{"Blancs", "  300", 300},
+        CasRang{"Negatif", "-5", -5}, CasRang{"Exposant", "1.5e3", 1500}),
     [](const auto& info) { return std::string(info.param.nom); });
 
 class ColonneReglee : public ::testing::Test {
 protected:
     void SetUp() override {
         InitialiseConstantes(etat);
-        for (auto& echantillon : etat.Harmonique) echantillon.fill(7.0f);
+        for (auto& echantillon : etat.Harmonique)
+            echantillon.fill(7.0f);
     }
     Etat etat;
 };

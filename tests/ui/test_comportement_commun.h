@@ -27,13 +27,14 @@
 #include <memory>
 #include <vector>
 
-inline const QString MessageRapportCyclique = QStringLiteral(
-    "Le format du rapport cyclique est incorrect.\nAttention le séparateur décimal est la virgule.");
+inline const QString MessageRapportCyclique =
+    QStringLiteral("Le format du rapport cyclique est incorrect.\nAttention le séparateur décimal "
+                   "est la virgule.");
 
 // Palette colours as the surfaces draw them.
-inline constexpr QRgb Cyan = 0x008080;   // rank 3
+inline constexpr QRgb Cyan = 0x008080;       // rank 3
 inline constexpr QRgb RougeClair = 0xFF0000; // rebuilt signal
-inline constexpr QRgb Noir = 0x000000;   // rank 0
+inline constexpr QRgb Noir = 0x000000;       // rank 0
 
 // Answers a message box with its OK button after checking its form; anything else is refused.
 inline std::function<void(QWidget*)> RepondOk() {

@@ -27,10 +27,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CasRang{"AuDelaDeLaLimite", "2500", 2000}, CasRang{"Limite", "2000", 2000},
                       CasRang{"SousLaLimite", "1999", 1999},
                       CasRang{"HorsEntier16", "100000", 2000},
-                      CasRang{"HorsEntier16Negatif", "-100000", 2000},
-                      CasRang{"Point", "15.7", 15}, CasRang{"Virgule", "15,7", 15},
-                      CasRang{"LettresApres", "12abc", 12}, CasRang{"Lettres", "abc", 0},
-                      CasRang{"Vide", "", 0}),
+                      CasRang{"HorsEntier16Negatif", "-100000", 2000}, CasRang{"Point", "15.7", 15},
+                      CasRang{"Virgule", "15,7", 15}, CasRang{"LettresApres", "12abc", 12},
+                      CasRang{"Lettres", "abc", 0}, CasRang{"Vide", "", 0}),
     [](const auto& info) { return std::string(info.param.nom); });
 
 TEST_F(Comportement, LaSaisieDuDernierRangProposeLaValeurCourante) {
@@ -47,10 +46,9 @@ TEST_F(Comportement, LaSaisieDuDernierRangProposeLaValeurCourante) {
         f().mnuRang->trigger();
         ASSERT_TRUE(boite.vue());
         EXPECT_EQ(boite.titre(), "Rang supérieur");
-        EXPECT_EQ(boite.texte(),
-                  "Entrez le rang du dernier harmonique pris en compte.\n"
-                  "Plus la valeur est grande plus les performances sont faibles.\n"
-                  "LA VALEUR EST LIMITE A 2000 !");
+        EXPECT_EQ(boite.texte(), "Entrez le rang du dernier harmonique pris en compte.\n"
+                                 "Plus la valeur est grande plus les performances sont faibles.\n"
+                                 "LA VALEUR EST LIMITE A 2000 !");
         EXPECT_EQ(propose, attendu);
     }
 }
@@ -83,7 +81,8 @@ TEST_F(Comportement, LeMenuDuDernierRangNExisteQuEnModeChoix) {
 TEST_F(Comportement, RangsSuperieursAjoutesAuSignalReconstruit) {
     ChoisitMode(1);
     ChoisitSignal(0);
-    for (int n = 1; n <= 10; ++n) Coche(n);
+    for (int n = 1; n <= 10; ++n)
+        Coche(n);
     const std::int16_t sansRangsSup = etat().SignalTotal[25];
     const std::vector<int> lignesAvant = Lignes(surfaceSignal().Image(), Colonne(25), RougeClair);
     ASSERT_FALSE(lignesAvant.empty());

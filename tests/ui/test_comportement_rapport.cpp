@@ -28,15 +28,15 @@ TEST_P(RapportConfirme, ReecritLeTexteEtRecalcule) {
     EXPECT_TRUE(Contient(surfaceHarmonique().Image(), 0x000080)) << "rang 1 retracé";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Textes, RapportConfirme,
-    ::testing::Values(CasRapport{"Quart", "0,25", "25", 0.25f}, CasRapport{"Un", "1", "1", 0.01f},
-                      CasRapport{"PresqueRien", "0,004", "0", 0.0f},
-                      CasRapport{"DouzeVirguleNeuf", "12,9", "12", 0.12f},
-                      CasRapport{"Negatif", "-3,2", "-4", -0.04f},
-                      CasRapport{"CentCinquante", "150", "150", 1.5f},
-                      CasRapport{"VingtNeufPourCent", "0,29", "29", 0.29f}),
-    [](const auto& info) { return std::string(info.param.nom); });
+INSTANTIATE_TEST_SUITE_P(Textes, RapportConfirme,
+                         ::testing::Values(CasRapport{"Quart", "0,25", "25", 0.25f},
+                                           CasRapport{"Un", "1", "1", 0.01f},
+                                           CasRapport{"PresqueRien", "0,004", "0", 0.0f},
+                                           CasRapport{"DouzeVirguleNeuf", "12,9", "12", 0.12f},
+                                           CasRapport{"Negatif", "-3,2", "-4", -0.04f},
+                                           CasRapport{"CentCinquante", "150", "150", 1.5f},
+                                           CasRapport{"VingtNeufPourCent", "0,29", "29", 0.29f}),
+                         [](const auto& info) { return std::string(info.param.nom); });
 
 TEST_F(Comportement, ConfirmerRetraceLesRangsValidesAvecLeNouveauRapport) {
     ChoisitMode(1);
@@ -57,11 +57,11 @@ struct CasIllisible {
 };
 
 const auto Illisibles = ::testing::Values(
-    CasIllisible{"Vide", 0, ""}, CasIllisible{"Lettres", 0, "abc"},
-    CasIllisible{"Point", 0, "0.5"}, CasIllisible{"Pourcent", 0, "50 %"},
-    CasIllisible{"HorsDouble", 0, "1e309"}, CasIllisible{"Nan", 0, "nan"},
-    CasIllisible{"Infini", 0, "inf"}, CasIllisible{"TropGrandPourSimple", 0, "1e300"},
-    CasIllisible{"TriangleAZero", 1, "0"}, CasIllisible{"TriangleACent", 1, "100"});
+    CasIllisible{"Vide", 0, ""}, CasIllisible{"Lettres", 0, "abc"}, CasIllisible{"Point", 0, "0.5"},
+    CasIllisible{"Pourcent", 0, "50 %"}, CasIllisible{"HorsDouble", 0, "1e309"},
+    CasIllisible{"Nan", 0, "nan"}, CasIllisible{"Infini", 0, "inf"},
+    CasIllisible{"TropGrandPourSimple", 0, "1e300"}, CasIllisible{"TriangleAZero", 1, "0"},
+    CasIllisible{"TriangleACent", 1, "100"});
 
 const auto NomIllisible = [](const auto& info) { return std::string(info.param.nom); };
 
@@ -111,7 +111,8 @@ TEST_P(RapportIllisible, ChoisirLeSignalAfficheLeMessage) {
     VerifieMessage(boite);
     // The reset before the calculation stays done; the table keeps its texts.
     EXPECT_EQ(TextesCoefficients(), coefficients);
-    for (int n = 0; n < 11; ++n) EXPECT_EQ(etat().Validation[n], 0) << n;
+    for (int n = 0; n < 11; ++n)
+        EXPECT_EQ(etat().Validation[n], 0) << n;
     EXPECT_FALSE(f().imgSignal->isHidden());
 }
 

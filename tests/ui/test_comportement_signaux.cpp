@@ -189,12 +189,14 @@ TEST_F(Comportement, RectangleACinquantePourCentAvecLesRangsUnEtTrois) {
     const QImage image = surfaceSignal().Image();
     // 63,66 sin x + 21,22 sin 3x: 42,4 at a quarter period, -42,4 at three quarters.
     for (const auto& [k, valeur] : std::vector<std::pair<int, double>>{
-             {25, 42.44}, {75, -42.44}, {50, 0.0}, {12, 63.66 * std::sin(0.24 * M_PI) + 21.22 * std::sin(0.72 * M_PI)}}) {
+             {25, 42.44},
+             {75, -42.44},
+             {50, 0.0},
+             {12, 63.66 * std::sin(0.24 * M_PI) + 21.22 * std::sin(0.72 * M_PI)}}) {
         const std::vector<int> lignes = Lignes(image, Colonne(k), RougeClair);
         ASSERT_FALSE(lignes.empty()) << "k = " << k;
-        const bool trouve = std::any_of(lignes.begin(), lignes.end(), [&](int y) {
-            return std::abs(y - Ligne(valeur)) <= 3.0;
-        });
+        const bool trouve = std::any_of(lignes.begin(), lignes.end(),
+                                        [&](int y) { return std::abs(y - Ligne(valeur)) <= 3.0; });
         EXPECT_TRUE(trouve) << "k = " << k << ", attendu vers la ligne " << Ligne(valeur);
     }
     EXPECT_TRUE(Contient(surfaceHarmonique().Image(), Cyan));
