@@ -61,6 +61,7 @@ const QWidget* FrmAide::FenetrePrincipale() const {
 }
 
 void FrmAide::Form_Load() {
+    winId(); // the platform window gives the frame's size
     const QRect ecran = Ondalis::EcranTwips();
     const QWidget* principale = FenetrePrincipale();
     const auto largeurPrincipale =

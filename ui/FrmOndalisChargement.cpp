@@ -23,10 +23,7 @@ void FrmOndalis::Form_Load() {
     cboChoixSignal->addItem(QStringLiteral("Signal dents de scie"));
     cboChoixSignal->setCurrentIndex(-1); // nothing chosen yet
 
-    // Top right corner of the available screen area, in twips.
-    const QRect ecran = Ondalis::EcranTwips();
-    const int largeur = PixelsVersTwips(frameGeometry().width());
-    move(TwipsVersPixels(ecran.left() + ecran.width() - largeur), TwipsVersPixels(ecran.top()));
+    PlaceEnHautADroite();
 
     for (std::size_t n = 0; n < scrHarmonic.size(); ++n) {
         scrHarmonic[n]->DefinitBornes(100, -100);
@@ -34,6 +31,21 @@ void FrmOndalis::Form_Load() {
         txtHarmonic[n]->setText(QStringLiteral("0"));
     }
     app_.frmAide().show();
+}
+
+void FrmOndalis::PlaceEnHautADroite() {
+    // The platform window gives the frame's size, so the outer width is the real one.
+    winId();
+    const QRect ecran = Ondalis::EcranTwips();
+    const int largeur = PixelsVersTwips(frameGeometry().width());
+    move(TwipsVersPixels(ecran.left() + ecran.width() - largeur), TwipsVersPixels(ecran.top()));
+    largeurPlacee_ = frameGeometry().width();
+}
+
+void FrmOndalis::showEvent(QShowEvent* evenement) {
+    QMainWindow::showEvent(evenement);
+    // Some window managers tell the frame only once the window is mapped.
+    if (frameGeometry().width() != largeurPlacee_) PlaceEnHautADroite();
 }
 
 bool FrmOndalis::eventFilter(QObject* objet, QEvent* evenement) {
