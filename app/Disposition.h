@@ -10,8 +10,8 @@ struct PositionTwips {
 };
 
 struct DispositionGraphes {
-    PositionTwips signal;    // frmGrapheSignal: the top-left corner of the area
-    PositionTwips harmonic;  // frmGrapheHarmonic: left edge, its bottom on the area's bottom
+    PositionTwips signal;   // frmGrapheSignal: the top-left corner of the area
+    PositionTwips harmonic; // frmGrapheHarmonic: left edge, its bottom on the area's bottom
 };
 
 // The area is the part of the screen windows may use (task bars excluded), in twips from the

@@ -111,7 +111,8 @@ void Ondalis::toucheF5Graphe() {
 }
 
 void Ondalis::Quitte() {
-    for (QWidget* fenetre : QApplication::topLevelWidgets()) fenetre->hide();
+    for (QWidget* fenetre : QApplication::topLevelWidgets())
+        fenetre->hide();
     emit fin();
     QCoreApplication::quit();
 }

@@ -19,6 +19,8 @@ void PlaceTwips(QWidget& controle, int gauche, int haut, int largeur, int hauteu
                          TwipsVersPixels(hauteur));
 }
 
-bool EstToucheDisposition(int touche) { return touche == Qt::Key_F5; }
+bool EstToucheDisposition(int touche) {
+    return touche == Qt::Key_F5;
+}
 
 } // namespace Calcul_Graphe

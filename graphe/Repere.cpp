@@ -50,8 +50,8 @@ void DessineRepere(QPainter& peintre) {
     peintre.setRenderHint(QPainter::Antialiasing, false);
 
     // Axes and ticks as whole pixels: one picture pixel thick at any scale.
-    peintre.fillRect(Pixels(1, 149, 510, 149), Bleu); // time axis
-    peintre.fillRect(Pixels(19, 8, 19, 291), Bleu);   // value axis
+    peintre.fillRect(Pixels(1, 149, 510, 149), Bleu);   // time axis
+    peintre.fillRect(Pixels(19, 8, 19, 291), Bleu);     // value axis
     peintre.fillRect(Pixels(246, 145, 246, 153), Bleu); // half-period tick
     peintre.fillRect(Pixels(473, 145, 473, 153), Bleu); // one-period tick
 

@@ -17,11 +17,13 @@ namespace {
 
 std::int16_t Borne16(int v) {
     return static_cast<std::int16_t>(std::clamp<int>(v, std::numeric_limits<std::int16_t>::min(),
-                                                      std::numeric_limits<std::int16_t>::max()));
+                                                     std::numeric_limits<std::int16_t>::max()));
 }
 
 std::uint64_t Cle(const SurfaceGraphe::Trait& t) {
-    auto u = [](std::int16_t v) { return static_cast<std::uint64_t>(static_cast<std::uint16_t>(v)); };
+    auto u = [](std::int16_t v) {
+        return static_cast<std::uint64_t>(static_cast<std::uint16_t>(v));
+    };
     return u(t.x1) | u(t.y1) << 16 | u(t.x2) << 32 | u(t.y2) << 48;
 }
 
@@ -89,7 +91,9 @@ void SurfaceGraphe::Compacte() {
     seuilCompactage_ = std::max<std::size_t>(4096, 2 * traits_.size());
 }
 
-std::vector<SurfaceGraphe::Trait> SurfaceGraphe::Traits() const { return SansDoublons(traits_); }
+std::vector<SurfaceGraphe::Trait> SurfaceGraphe::Traits() const {
+    return SansDoublons(traits_);
+}
 
 void SurfaceGraphe::DefinitRepere() {
     fondRepere_ = true;
@@ -233,10 +237,10 @@ void SurfaceGraphe::paintEvent(QPaintEvent* evenement) {
     const QRect dessin(contenu.topLeft(), QSize(LargeurDessin, HauteurDessin));
     const QRect zone = evenement->rect().intersected(dessin);
     if (!zone.isEmpty()) {
-        const QRect source(QPoint(std::lround((zone.left() - dessin.left()) * ratio),
-                                  std::lround((zone.top() - dessin.top()) * ratio)),
-                           QSize(std::lround(zone.width() * ratio),
-                                 std::lround(zone.height() * ratio)));
+        const QRect source(
+            QPoint(std::lround((zone.left() - dessin.left()) * ratio),
+                   std::lround((zone.top() - dessin.top()) * ratio)),
+            QSize(std::lround(zone.width() * ratio), std::lround(zone.height() * ratio)));
         peintre.drawImage(QRectF(zone), cache_, QRectF(source));
     }
     drawFrame(&peintre);

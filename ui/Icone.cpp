@@ -39,15 +39,18 @@ QPixmap ImageIcone(int taille) {
     // Screen: black, green grid, white sine over one period.
     const QRectF ecran = r(5, 5, 22, 16);
     peintre.fillRect(ecran, Noir);
-    const int pas = 4; // grid lines every 4 units
-    for (int x = 5 + pas; x < 27; x += pas) peintre.fillRect(r(x, 5, 0, 16), Vert);
-    for (int y = 5 + pas; y < 21; y += pas) peintre.fillRect(r(5, y, 22, 0), Vert);
+    const int pas = taille >= 24 ? 4 : 8; // grid lines every 4 units, sparser when small
+    for (int x = 5 + pas; x < 27; x += pas)
+        peintre.fillRect(r(x, 5, 0, 16), Vert);
+    for (int y = 5 + pas; y < 21; y += pas)
+        peintre.fillRect(r(5, y, 22, 0), Vert);
 
     QPolygonF sinus;
     for (int i = 0; i <= 44; ++i) {
         const double t = i / 44.0;
         sinus << QPointF(ecran.left() + t * (ecran.width() - 1),
-                         ecran.top() + (ecran.height() - 1) * (0.5 - 0.38 * std::sin(2 * std::numbers::pi * t)));
+                         ecran.top() + (ecran.height() - 1) *
+                                           (0.5 - 0.38 * std::sin(2 * std::numbers::pi * t)));
     }
     peintre.setPen(QPen(Blanc, taille >= 32 ? 1 : 0));
     peintre.drawPolyline(sinus);

@@ -25,7 +25,8 @@ TEST(CalculeDisposition, SignalAtTheTopHarmonicOnTheBottomEdge) {
         {"ecran plus petit que la fenetre", 0, 0, 3000, 4900, {0, 0}, {0, -1900}},
     };
     for (const Cas& c : cas) {
-        const DispositionGraphes d = CalculeDisposition(c.gauche, c.haut, c.hauteur, c.hauteurHarmonic);
+        const DispositionGraphes d =
+            CalculeDisposition(c.gauche, c.haut, c.hauteur, c.hauteurHarmonic);
         EXPECT_EQ(d.signal, c.signal) << c.nom;
         EXPECT_EQ(d.harmonic, c.harmonic) << c.nom;
     }

@@ -7,7 +7,9 @@
 
 namespace TestsGraphe {
 
-inline QRgb Rvb(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+inline QRgb Rvb(const QImage& image, int x, int y) {
+    return image.pixel(x, y) & 0xFFFFFF;
+}
 
 // Pixels of `couleur` inside `zone` (inclusive pixel rectangle).
 inline int Compte(const QImage& image, const QRect& zone, QRgb couleur) {

@@ -17,7 +17,8 @@ Etat EtatDemarre() {
 }
 
 void RemplitRang(Etat& etat, int n, float valeur) {
-    for (auto& echantillon : etat.Harmonique) echantillon[n] = valeur;
+    for (auto& echantillon : etat.Harmonique)
+        echantillon[n] = valeur;
 }
 
 } // namespace
@@ -49,8 +50,8 @@ TEST(FacteurSignal, ShrinksBeyondAHundredByMagnitude) {
     struct Cas {
         int valeurMax;
         int k;
-    } cas[] = {{0, -22},   {100, -22},  {101, -22}, {102, -21}, {104, -21},
-               {110, -20}, {150, -15},  {200, -11}, {292, -8},  {500, -4},
+    } cas[] = {{0, -22},   {100, -22},  {101, -22},  {102, -21}, {104, -21},
+               {110, -20}, {150, -15},  {200, -11},  {292, -8},  {500, -4},
                {1000, -2}, {-150, -15}, {-100, -22}, {-292, -8}, {-32768, 0}};
     for (const Cas& c : cas)
         EXPECT_EQ(FacteurSignal(static_cast<std::int16_t>(c.valeurMax), 2240), c.k)
@@ -60,7 +61,7 @@ TEST(FacteurSignal, ShrinksBeyondAHundredByMagnitude) {
 TEST(OrdonneeSignal, PeaksLandNearTheTopEdge) {
     struct Cas {
         int valeurMax, valeur, y;
-    } cas[] = {{101, 101, 18},   {102, 102, 98},   {150, 150, -10},  {500, 500, 240},
+    } cas[] = {{101, 101, 18},    {102, 102, 98},     {150, 150, -10},   {500, 500, 240},
                {1000, 1000, 240}, {-150, -150, 4490}, {100, -100, 4440}, {100, 2000, -32768}};
     for (const Cas& c : cas) {
         const auto k = FacteurSignal(static_cast<std::int16_t>(c.valeurMax), 2240);
@@ -72,7 +73,8 @@ TEST(OrdonneeSignal, PeaksLandNearTheTopEdge) {
 TEST(CouleurRang, PaletteSkipsLightGrey) {
     const Rvb attendu[] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
                            0x808000, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF};
-    for (std::int16_t n = 0; n <= 10; ++n) EXPECT_EQ(CouleurRang(n), attendu[n]) << "rang " << n;
+    for (std::int16_t n = 0; n <= 10; ++n)
+        EXPECT_EQ(CouleurRang(n), attendu[n]) << "rang " << n;
     EXPECT_EQ(CouleurSignal, 0xFF0000u);
 }
 
@@ -136,7 +138,6 @@ TEST(CalculeSignalTotal, HigherRanksOnlyInPredefinedModeWhenActive) {
         etat.ModeChoixSignal = c.mode;
         etat.RangsSupActifs = c.actifs;
         CalculeSignalTotal(etat);
-        EXPECT_EQ(etat.SignalTotal[50], c.somme)
-            << "mode " << c.mode << " actifs " << c.actifs;
+        EXPECT_EQ(etat.SignalTotal[50], c.somme) << "mode " << c.mode << " actifs " << c.actifs;
     }
 }

@@ -40,8 +40,7 @@ TEST(FenetresGraphe, DesignOfBothWindows) {
         EXPECT_EQ(c.surface->frameShadow(), QFrame::Sunken);
     }
     EXPECT_FALSE(signal.windowIcon().isNull());
-    EXPECT_EQ(signal.windowIcon().availableSizes(),
-              (QList<QSize>{QSize(32, 32), QSize(16, 16)}));
+    EXPECT_EQ(signal.windowIcon().availableSizes(), (QList<QSize>{QSize(32, 32), QSize(16, 16)}));
     // The frame source is never shown; both surfaces show the same frame.
     EXPECT_FALSE(harmonic.pctRepere->isVisibleTo(&harmonic));
     EXPECT_EQ(signal.pctGrapheSignal->Image(), harmonic.pctGrapheHarmonic->Image());

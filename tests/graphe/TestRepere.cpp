@@ -18,7 +18,9 @@ struct Element {
 };
 
 // Boxes as (left, top, right, bottom) pixel columns and rows.
-QRect Boite(int g, int h, int d, int b) { return QRect(QPoint(g, h), QPoint(d, b)); }
+QRect Boite(int g, int h, int d, int b) {
+    return QRect(QPoint(g, h), QPoint(d, b));
+}
 
 const Element Elements[] = {
     {"axe des temps", Boite(1, 149, 510, 149), Bleu, true},
@@ -70,8 +72,8 @@ TEST(Repere, ThreeColoursAndNothingOutsideTheElements) {
         for (int x = 0; x < image.width(); ++x) {
             const QRgb c = Rvb(image, x, y);
             if (c == Blanc) continue;
-            ASSERT_TRUE(c == Bleu || c == Noir) << "couleur " << std::hex << c << std::dec
-                                                << " en (" << x << ", " << y << ")";
+            ASSERT_TRUE(c == Bleu || c == Noir)
+                << "couleur " << std::hex << c << std::dec << " en (" << x << ", " << y << ")";
             ASSERT_TRUE(DansUnElement(x, y, c)) << "pixel isole en (" << x << ", " << y << ")";
         }
     // The three rightmost columns are white: they fall outside the drawing area.

@@ -12,7 +12,9 @@ using namespace TestsGraphe;
 
 namespace {
 
-QRect Boite(int g, int h, int d, int b) { return QRect(QPoint(g, h), QPoint(d, b)); }
+QRect Boite(int g, int h, int d, int b) {
+    return QRect(QPoint(g, h), QPoint(d, b));
+}
 
 constexpr QRgb Rouge = 0xFF0000;
 
@@ -24,7 +26,8 @@ TEST(SurfaceGraphe, FreshSurfaceShowsTheFrameAndClearingGivesTheSame) {
     const QImage neuve = surface.Image();
     ASSERT_EQ(neuve.size(), QSize(511, 299));
     const QImage repere = Calcul_Graphe::ImageRepere();
-    EXPECT_EQ(neuve.copy(0, 0, 511, 295), repere.copy(0, 0, 511, 295).convertToFormat(neuve.format()));
+    EXPECT_EQ(neuve.copy(0, 0, 511, 295),
+              repere.copy(0, 0, 511, 295).convertToFormat(neuve.format()));
     EXPECT_EQ(Compte(neuve, Boite(0, 295, 510, 298), Blanc), 511 * 4);
 
     surface.Ligne(0, 0, 7000, 4000, QColor(Rouge));
@@ -36,7 +39,7 @@ TEST(SurfaceGraphe, FreshSurfaceShowsTheFrameAndClearingGivesTheSame) {
 
 TEST(SurfaceGraphe, TwipsLandOnTheFramePixels) {
     SurfaceGraphe surface;
-    surface.Ligne(290, 2240, 7090, 2240, QColor(Rouge)); // along the time axis
+    surface.Ligne(290, 2240, 7090, 2240, QColor(Rouge));  // along the time axis
     surface.Ligne(7090, 2000, 7090, 2500, QColor(Rouge)); // over the one-period tick
     const QImage image = surface.Image();
     EXPECT_EQ(Compte(image, Boite(19, 149, 473, 149), Rouge), 473 - 19 + 1);

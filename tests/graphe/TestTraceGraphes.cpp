@@ -8,8 +8,8 @@
 #include "graphe/TraceGraphes.h"
 
 #include <QSignalSpy>
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <memory>
 
 using namespace Calcul_Graphe;
@@ -26,12 +26,13 @@ protected:
         graphes = {harmonic->pctGrapheHarmonic, signal->pctGrapheSignal};
     }
     void Remplit(int n, float valeur) {
-        for (auto& echantillon : etat.Harmonique) echantillon[n] = valeur;
+        for (auto& echantillon : etat.Harmonique)
+            echantillon[n] = valeur;
     }
     void RemplitSinus(int n, float amplitude) {
         for (int i = 0; i < NombrePoints; ++i)
-            etat.Harmonique[i][n] = amplitude * std::sin(2.0f * n * etat.Pi * etat.Abscisse[i] /
-                                                         etat.LargeurPeriode);
+            etat.Harmonique[i][n] =
+                amplitude * std::sin(2.0f * n * etat.Pi * etat.Abscisse[i] / etat.LargeurPeriode);
     }
     QImage Nue() {
         SurfaceGraphe surface;
@@ -59,7 +60,8 @@ TEST_F(TraceGraphes, MeanValueDrawsAVerticalStrokeThenAHorizontalLine) {
     EXPECT_EQ(traits[0].y2, 1140);
     EXPECT_EQ(traits[100].x2, 7090);
     EXPECT_EQ(traits[100].y2, 1140);
-    for (const auto& t : traits) EXPECT_EQ(t.couleur & 0xFFFFFF, 0x000000u);
+    for (const auto& t : traits)
+        EXPECT_EQ(t.couleur & 0xFFFFFF, 0x000000u);
     const QImage image = graphes.harmonique->Image();
     EXPECT_EQ(Compte(image, QRect(QPoint(20, 76), QPoint(473, 76)), Noir), 473 - 20 + 1);
     EXPECT_EQ(Compte(image, QRect(QPoint(19, 77), QPoint(19, 148)), Noir), 148 - 77 + 1);
