@@ -37,9 +37,11 @@ QFont PoliceDe(Police police) {
     QFont f(QStringLiteral("Times New Roman"));
     switch (police) {
     case Police::Defaut:
-        // The window sets no font: a small sans-serif, like the system's dialog font.
+        // The window sets no font: a small sans-serif, slightly narrowed so that captions
+        // sized for the system's dialog font fit their boxes.
         f = QFont(QStringLiteral("Arial"));
         f.setPointSizeF(8.25);
+        f.setStretch(90);
         break;
     case Police::Choix:
         f.setPointSizeF(12);

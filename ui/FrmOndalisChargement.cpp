@@ -8,6 +8,7 @@
 #include "ui/FrmOndalisDesign.h"
 #include "ui/TextesAide.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -22,6 +23,8 @@ void FrmOndalis::Form_Load() {
     cboChoixSignal->addItem(QStringLiteral("Signal triangulaire"));
     cboChoixSignal->addItem(QStringLiteral("Signal dents de scie"));
     cboChoixSignal->setCurrentIndex(-1); // nothing chosen yet
+    // The box is narrower than its items: the open list shows them whole.
+    cboChoixSignal->view()->setMinimumWidth(cboChoixSignal->view()->sizeHintForColumn(0) + 10);
 
     PlaceEnHautADroite();
 

@@ -37,7 +37,7 @@ std::vector<Controle> ConstruitTable() {
             "Ajouter les harmoniques de rang supérieur", 120, 3960, 1335, 735, 111,
             Cache | Enveloppe, P::Defaut, {}});
     ajoute({"Label1", -1, G::Etiquette, C::Fenetre, "Choisir un signal", 120, 5880, 1575, 735, 112,
-            Cache | Centre | TexteRouge, P::Invite, {}});
+            Cache | Centre | TexteRouge | Enveloppe, P::Invite, {}});
     ajoute({"Label2", -1, G::Etiquette, C::Fenetre, vide, 0, 6600, 1695, 495, 113,
             Cache | Transparent, P::Defaut, {}});
     ajoute({"cboChoixSignal", -1, G::Liste, C::Fenetre, vide, 120, 6720, 1575, 315, 37, Cache,
