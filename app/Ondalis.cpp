@@ -45,7 +45,11 @@ FrmGrapheSignal& Ondalis::frmGrapheSignal() {
 }
 
 FrmOndalis& Ondalis::frmOndalis() {
-    if (!frmOndalis_) frmOndalis_ = new FrmOndalis(*this);
+    if (!frmOndalis_) {
+        frmOndalis_ = new FrmOndalis(*this);
+        // The load runs once the window is known, so the help panel it shows can read its width.
+        frmOndalis_->Form_Load();
+    }
     return *frmOndalis_;
 }
 

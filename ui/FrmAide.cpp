@@ -6,7 +6,6 @@
 #include "ui/FrmOndalis.h"
 #include "ui/TextesAide.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <cmath>
@@ -51,21 +50,12 @@ FrmAide::FrmAide(Ondalis& application, QWidget* parent) : QWidget(parent), app_(
     Form_Load();
 }
 
-const QWidget* FrmAide::FenetrePrincipale() const {
-    if (app_.frmOndalisCharge()) return &app_.frmOndalis();
-    // During the main window's own load the application does not hold it yet.
-    for (QWidget* fenetre : QApplication::topLevelWidgets())
-        if (auto* principale = qobject_cast<FrmOndalis*>(fenetre))
-            if (&principale->application() == &app_) return principale;
-    return nullptr;
-}
-
 void FrmAide::Form_Load() {
     winId(); // the platform window gives the frame's size
     const QRect ecran = Ondalis::EcranTwips();
-    const QWidget* principale = FenetrePrincipale();
-    const auto largeurPrincipale =
-        static_cast<float>(principale ? PixelsVersTwips(principale->frameGeometry().width()) : 0);
+    // The main window is only read: it is loaded (and placed) before it shows the panel.
+    const auto largeurPrincipale = static_cast<float>(
+        app_.frmOndalisCharge() ? PixelsVersTwips(app_.frmOndalis().frameGeometry().width()) : 0);
     const auto largeur = static_cast<float>(PixelsVersTwips(frameGeometry().width()));
     const auto hauteur = static_cast<float>(PixelsVersTwips(frameGeometry().height()));
     const auto gauche = static_cast<int>(
@@ -75,7 +65,9 @@ void FrmAide::Form_Load() {
     move(TwipsVersPixels(ecran.left() + gauche), TwipsVersPixels(ecran.top() + haut));
 }
 
-void FrmAide::DefinitInfo(const QString& texte) { lblInfo->setText(TexteQt(texte)); }
+void FrmAide::DefinitInfo(const QString& texte) {
+    lblInfo->setText(TexteQt(texte));
+}
 
 bool FrmAide::eventFilter(QObject* objet, QEvent* evenement) {
     if (objet == lblInfo && evenement->type() == QEvent::MouseMove) DefinitInfo(TexteLblInfo());

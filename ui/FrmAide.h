@@ -23,7 +23,5 @@ protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
-    const QWidget* FenetrePrincipale() const;
-
     Ondalis& app_;
 };

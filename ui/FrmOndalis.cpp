@@ -11,8 +11,8 @@
 #include "ui/TextesAide.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFrame>
 #include <QHash>
 #include <QKeyEvent>
@@ -23,10 +23,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#if __has_include("ui/Icone.h")
 #include "ui/Icone.h"
-#define ONDALIS_ICONE 1
-#endif
 
 using namespace Calcul_Graphe;
 using namespace DessinOndalis;
@@ -120,9 +117,12 @@ void DefinitTexte(QWidget* w, const Controle& c) {
     const QString affiche = (c.drapeaux & Enveloppe) && c.genre != Genre::Etiquette
                                 ? TexteEnveloppe(texte, w->font(), largeurUtile)
                                 : texte;
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(affiche);
-    else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(affiche);
-    else if (auto* t = qobject_cast<QLineEdit*>(w)) t->setText(affiche);
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        b->setText(affiche);
+    else if (auto* l = qobject_cast<QLabel*>(w))
+        l->setText(affiche);
+    else if (auto* t = qobject_cast<QLineEdit*>(w))
+        t->setText(affiche);
     if (auto* l = qobject_cast<QLabel*>(w)) {
         if (c.drapeaux & Centre) l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         if (c.drapeaux & Droite) l->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -152,15 +152,12 @@ FrmOndalis::FrmOndalis(Ondalis& application, QWidget* parent)
     // Fixed size: a title, a system menu and a close box, no minimize or maximize button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-#ifdef ONDALIS_ICONE
     setWindowIcon(IconeProgramme());
-#endif
     ConstruitControles();
     ConstruitMenus();
     setFixedSize(TwipsVersPixels(LargeurClient),
                  TwipsVersPixels(HauteurClient) + menuBar()->sizeHint().height());
     ConnecteEvenements();
-    Form_Load();
 }
 
 FrmOndalis::~FrmOndalis() = default;
@@ -174,7 +171,7 @@ void FrmOndalis::ConstruitControles() {
 
     QHash<QString, QWidget*> widgets;
     for (const Controle& c : Controles()) {
-        QWidget* conteneur = c.conteneur == Conteneur::Fenetre   ? client
+        QWidget* conteneur = c.conteneur == Conteneur::Fenetre  ? client
                              : c.conteneur == Conteneur::Frame1 ? widgets.value("Frame1")
                                                                 : widgets.value("Frame2");
         QWidget* w = CreeWidget(c, conteneur);
@@ -194,7 +191,7 @@ void FrmOndalis::ConstruitControles() {
             c.nom == u"scrHarmonic" ? TexteCurseur(c.index) : TexteSurvol(c.nom, c.index);
         if (!TexteSurvol(c.nom, c.index).isEmpty()) w->setMouseTracking(true);
         if (w->focusPolicy() != Qt::NoFocus) {
-            w->setAccessibleName(!c.texte.isEmpty() ? c.texte
+            w->setAccessibleName(!c.texte.isEmpty()   ? c.texte
                                  : !c.bulle.isEmpty() ? c.bulle
                                                       : TexteQt(aide).section('\n', 0, 0));
             w->setAccessibleDescription(TexteQt(aide));
@@ -212,7 +209,8 @@ void FrmOndalis::ConstruitControles() {
         Q_ASSERT(membre);
     };
     auto prendTableau = [&prend](auto& tableau, const QString& nom) {
-        for (int i = 0; i < static_cast<int>(tableau.size()); ++i) prend(tableau[i], nom, i);
+        for (int i = 0; i < static_cast<int>(tableau.size()); ++i)
+            prend(tableau[i], nom, i);
     };
     prendTableau(optChoix, "optChoix");
     prend(LblValidation, "LblValidation");
@@ -285,26 +283,28 @@ void FrmOndalis::ConstruitControles() {
             if (e.conteneur == cadre && e.tabulation >= 0) enfants.push_back(&e);
         std::stable_sort(enfants.begin(), enfants.end(),
                          [](auto* a, auto* b) { return a->tabulation < b->tabulation; });
-        for (const Controle* e : enfants) suivant(widgets.value(NomObjet(e->nom, e->index)));
+        for (const Controle* e : enfants)
+            suivant(widgets.value(NomObjet(e->nom, e->index)));
     }
 }
 
 void FrmOndalis::ConstruitMenus() {
     QHash<QString, QMenu*> menus;
-    const QHash<QString, QMenu**> membresMenus = {
-        {"mnuFichier", &mnuFichier}, {"mnuEdition", &mnuEdition}, {"mnuOptions", &mnuOptions},
-        {"mnuAffichage", &mnuAffichage}, {"mnuAide", &mnuAide}};
-    const QHash<QString, QAction**> membresEntrees = {
-        {"mnuOuvrir", &mnuOuvrir},
-        {"mnuEnregister", &mnuEnregister},
-        {"mnuImprimer", &mnuImprimer},
-        {"mnuQuitter", &mnuQuitter},
-        {"mnuCopierHarmonic", &mnuCopierHarmonic},
-        {"mnuCopierSignal", &mnuCopierSignal},
-        {"mnuRang", &mnuRang},
-        {"mnuAffichageAide", &mnuAffichageAide},
-        {"mnuGrapheSignal", &mnuGrapheSignal},
-        {"mnuApropos", &mnuApropos}};
+    const QHash<QString, QMenu**> membresMenus = {{"mnuFichier", &mnuFichier},
+                                                  {"mnuEdition", &mnuEdition},
+                                                  {"mnuOptions", &mnuOptions},
+                                                  {"mnuAffichage", &mnuAffichage},
+                                                  {"mnuAide", &mnuAide}};
+    const QHash<QString, QAction**> membresEntrees = {{"mnuOuvrir", &mnuOuvrir},
+                                                      {"mnuEnregister", &mnuEnregister},
+                                                      {"mnuImprimer", &mnuImprimer},
+                                                      {"mnuQuitter", &mnuQuitter},
+                                                      {"mnuCopierHarmonic", &mnuCopierHarmonic},
+                                                      {"mnuCopierSignal", &mnuCopierSignal},
+                                                      {"mnuRang", &mnuRang},
+                                                      {"mnuAffichageAide", &mnuAffichageAide},
+                                                      {"mnuGrapheSignal", &mnuGrapheSignal},
+                                                      {"mnuApropos", &mnuApropos}};
     menuBar()->setObjectName(QStringLiteral("barreMenus"));
     for (const EntreeMenu& e : Menus()) {
         if (e.parent.isEmpty()) {
@@ -330,34 +330,46 @@ void FrmOndalis::ConnecteEvenements() {
     // Direct connections throughout: a value set from code runs its handler before returning.
     constexpr auto direct = Qt::DirectConnection;
     for (int i = 0; i < static_cast<int>(optChoix.size()); ++i)
-        connect(optChoix[i], &QPushButton::toggled, this,
-                [this, i](bool choisi) {
-                    if (choisi) optChoix_Click(static_cast<std::int16_t>(i));
-                },
-                direct);
-    connect(cboChoixSignal, &QComboBox::activated, this, [this](int) { cboChoixSignal_Click(); },
+        connect(
+            optChoix[i], &QPushButton::toggled, this,
+            [this, i](bool choisi) {
+                if (choisi) optChoix_Click(static_cast<std::int16_t>(i));
+            },
             direct);
-    connect(cmdRapportCyclique, &QPushButton::clicked, this,
-            [this] { cmdRapportCyclique_Click(); }, direct);
-    connect(cmdRAZ, &QPushButton::clicked, this, [this] { cmdRAZ_Click(); }, direct);
-    connect(cmdCalculer, &QPushButton::clicked, this, [this] { cmdCalculer_Click(); }, direct);
-    connect(chkNoAuto, &QCheckBox::toggled, this, [this] { chkNoAuto_Click(); }, direct);
-    connect(chkHarmonicSup, &QPushButton::toggled, this, [this] { chkHarmonicSup_Click(); },
-            direct);
+    connect(
+        cboChoixSignal, &QComboBox::activated, this, [this](int) { cboChoixSignal_Click(); },
+        direct);
+    connect(
+        cmdRapportCyclique, &QPushButton::clicked, this, [this] { cmdRapportCyclique_Click(); },
+        direct);
+    connect(
+        cmdRAZ, &QPushButton::clicked, this, [this] { cmdRAZ_Click(); }, direct);
+    connect(
+        cmdCalculer, &QPushButton::clicked, this, [this] { cmdCalculer_Click(); }, direct);
+    connect(
+        chkNoAuto, &QCheckBox::toggled, this, [this] { chkNoAuto_Click(); }, direct);
+    connect(
+        chkHarmonicSup, &QPushButton::toggled, this, [this] { chkHarmonicSup_Click(); }, direct);
     for (int n = 0; n < static_cast<int>(scrHarmonic.size()); ++n) {
         const auto rang = static_cast<std::int16_t>(n);
-        connect(chkHarmonic[n], &QCheckBox::toggled, this, [this, rang] { chkHarmonic_Click(rang); },
-                direct);
-        connect(scrHarmonic[n], &CurseurVertical::change, this,
-                [this, rang] { scrHarmonic_Change(rang); }, direct);
-        connect(scrHarmonic[n], &CurseurVertical::defilement, this,
-                [this, rang] { scrHarmonic_Scroll(rang); }, direct);
-        connect(txtHarmonic[n], &ZoneTexte::clic, this, [this, rang] { txtHarmonic_Click(rang); },
-                direct);
-        connect(txtHarmonic[n], &ZoneTexte::doubleClic, this,
-                [this, rang] { txtHarmonic_DblClick(rang); }, direct);
+        connect(
+            chkHarmonic[n], &QCheckBox::toggled, this, [this, rang] { chkHarmonic_Click(rang); },
+            direct);
+        connect(
+            scrHarmonic[n], &CurseurVertical::change, this,
+            [this, rang] { scrHarmonic_Change(rang); }, direct);
+        connect(
+            scrHarmonic[n], &CurseurVertical::defilement, this,
+            [this, rang] { scrHarmonic_Scroll(rang); }, direct);
+        connect(
+            txtHarmonic[n], &ZoneTexte::clic, this, [this, rang] { txtHarmonic_Click(rang); },
+            direct);
+        connect(
+            txtHarmonic[n], &ZoneTexte::doubleClic, this,
+            [this, rang] { txtHarmonic_DblClick(rang); }, direct);
     }
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); }, direct);
+    connect(
+        Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); }, direct);
 
     const std::pair<QAction*, void (FrmOndalis::*)()> entrees[] = {
         {mnuOuvrir, &FrmOndalis::mnuOuvrir_Click},
@@ -371,6 +383,6 @@ void FrmOndalis::ConnecteEvenements() {
         {mnuGrapheSignal, &FrmOndalis::mnuGrapheSignal_Click},
         {mnuApropos, &FrmOndalis::mnuApropos_Click}};
     for (const auto& [action, gestionnaire] : entrees)
-        connect(action, &QAction::triggered, this, [this, g = gestionnaire] { (this->*g)(); },
-                direct);
+        connect(
+            action, &QAction::triggered, this, [this, g = gestionnaire] { (this->*g)(); }, direct);
 }
