@@ -21,6 +21,23 @@
 
 using namespace Calcul_Graphe;
 
+namespace {
+
+// The higher ranks changed: recompute the signal and redraw the rebuilt signal only. These
+// paths have no error handling of their own: they report like the duty-cycle button.
+void RecalculeSignalReconstitue(Ondalis& app) {
+    Etat& etat = app.etat();
+    try {
+        CalculeSignalChoisi(app);
+        CalculeSignalTotal(etat);
+        TraceSignal(etat, app.graphes());
+    } catch (const ErreurExecution&) {
+        SignaleErreurRapportCyclique(app);
+    }
+}
+
+} // namespace
+
 void FrmOndalis::optChoix_Click(std::int16_t Index) {
     Etat& etat = app_.etat();
     if (Index == 0) {
@@ -99,15 +116,8 @@ void FrmOndalis::Timer1_Timer() {
 }
 
 void FrmOndalis::chkHarmonicSup_Click() {
-    Etat& etat = app_.etat();
-    etat.RangsSupActifs = chkHarmonicSup->isChecked() ? Vrai : Faux;
-    try {
-        CalculeSignalChoisi(app_);
-        CalculeSignalTotal(etat);
-        TraceSignal(etat, app_.graphes());
-    } catch (const ErreurExecution&) {
-        SignaleErreurRapportCyclique(app_);
-    }
+    app_.etat().RangsSupActifs = chkHarmonicSup->isChecked() ? Vrai : Faux;
+    RecalculeSignalReconstitue(app_);
 }
 
 void FrmOndalis::mnuRang_Click() {
@@ -121,13 +131,7 @@ void FrmOndalis::mnuRang_Click() {
         QLineEdit::Normal, TexteEntier(etat.RangMax), &confirme);
     if (!confirme) return; // a cancelled box keeps the rank
     etat.RangMax = LitRangMax(reponse.toStdString());
-    try {
-        CalculeSignalChoisi(app_);
-        CalculeSignalTotal(etat);
-        TraceSignal(etat, app_.graphes());
-    } catch (const ErreurExecution&) {
-        SignaleErreurRapportCyclique(app_);
-    }
+    RecalculeSignalReconstitue(app_);
 }
 
 void FrmOndalis::mnuOuvrir_Click() {
