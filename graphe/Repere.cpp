@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <cmath>
+#include <initializer_list>
 
 namespace Calcul_Graphe {
 
@@ -43,6 +44,39 @@ void DessineLibelle(QPainter& peintre, const QString& texte, int gauche, int hau
     peintre.drawPath(place);
 }
 
+// The labels as hand-set pixel glyphs for the screen, where a nine-pixel outline font turns
+// into blots: one string per row, '#' a black pixel.
+struct Glyphe {
+    int gauche, haut;
+    std::initializer_list<const char*> lignes;
+};
+
+const Glyphe GlyphesEcran[] = {
+    {8, 156, {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
+    {254,
+     122,
+     {"#######", "#..#..#", "...#...", "...#...", "...#...", "...#...", "...#...", "..###.."}},
+    {254,
+     133,
+     {".#####.", "#.....#", "......#", ".....#.", "....#..", "...#...", "..#....", ".#....#",
+      "#######"}},
+    {480,
+     156,
+     {"#######", "#..#..#", "...#...", "...#...", "...#...", "...#...", "...#...", "...#...",
+      "..###.."}},
+    {499, 161, {".#..", ".#..", "####", ".#..", ".#..", ".#..", ".#.#", "..#."}},
+};
+
+void DessineGlyphe(QPainter& peintre, const Glyphe& glyphe) {
+    int rang = glyphe.haut;
+    for (const char* ligne : glyphe.lignes) {
+        for (int colonne = 0; ligne[colonne] != '\0'; ++colonne)
+            if (ligne[colonne] == '#')
+                peintre.fillRect(QRectF(glyphe.gauche + colonne, rang, 1, 1), Noir);
+        ++rang;
+    }
+}
+
 } // namespace
 
 void DessineRepere(QPainter& peintre) {
@@ -62,12 +96,19 @@ void DessineRepere(QPainter& peintre) {
     peintre.drawPolygon(QPolygonF({QPointF(501, 145), QPointF(511, 149.5), QPointF(501, 154)}));
     peintre.drawPolygon(QPolygonF({QPointF(15, 18), QPointF(19.5, 8), QPointF(24, 18)}));
 
-    DessineLibelle(peintre, QStringLiteral("0"), 8, 156, 12, 164);
-    DessineLibelle(peintre, QStringLiteral("T"), 254, 122, 260, 129);
     peintre.fillRect(Pixels(250, 130, 265, 130), Noir); // fraction bar
-    DessineLibelle(peintre, QStringLiteral("2"), 254, 133, 260, 141);
-    DessineLibelle(peintre, QStringLiteral("T"), 480, 156, 486, 164);
-    DessineLibelle(peintre, QStringLiteral("t"), 499, 161, 502, 168);
+    // Screens (up to twice the picture's resolution) get the pixel glyphs; a printer, many
+    // device pixels per picture pixel, gets the serif outlines.
+    if (peintre.deviceTransform().m11() <= 2.0) {
+        for (const Glyphe& glyphe : GlyphesEcran)
+            DessineGlyphe(peintre, glyphe);
+    } else {
+        DessineLibelle(peintre, QStringLiteral("0"), 8, 156, 12, 164);
+        DessineLibelle(peintre, QStringLiteral("T"), 254, 122, 260, 129);
+        DessineLibelle(peintre, QStringLiteral("2"), 254, 133, 260, 141);
+        DessineLibelle(peintre, QStringLiteral("T"), 480, 156, 486, 164);
+        DessineLibelle(peintre, QStringLiteral("t"), 499, 161, 502, 168);
+    }
     peintre.restore();
 }
 
