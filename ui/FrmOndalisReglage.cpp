@@ -7,6 +7,7 @@
 #include "ui/Adaptateurs.h"
 #include "ui/FrmAide.h"
 #include "ui/RoutinesOndalis.h"
+#include "ui/TextesAide.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -52,7 +53,7 @@ void FrmOndalis::scrHarmonic_Change(std::int16_t Index) {
     Etat& etat = app_.etat();
     txtHarmonic[Index]->setText(TexteEntier(scrHarmonic[Index]->Valeur()));
     if (etat.CalculAutoInhibe != Faux || etat.RAZEnCours != Faux) return;
-    app_.frmAide().DefinitInfo(PhraseCurseur(Index));
+    app_.frmAide().DefinitInfo(TexteCurseur(Index));
     if (EstCochee(chkHarmonic[Index])) {
         CalculeHarmoniqueReglee(app_, Index);
         RetraceHarmoniques(etat, app_.graphes());
@@ -62,7 +63,7 @@ void FrmOndalis::scrHarmonic_Change(std::int16_t Index) {
 void FrmOndalis::scrHarmonic_Scroll(std::int16_t Index) {
     if (app_.etat().RAZEnCours != Faux) return;
     txtHarmonic[Index]->setText(TexteEntier(scrHarmonic[Index]->ValeurDefilement()));
-    app_.frmAide().DefinitInfo(PhraseCurseur(Index));
+    app_.frmAide().DefinitInfo(TexteCurseur(Index));
 }
 
 void FrmOndalis::txtHarmonic_Click(std::int16_t Index) {

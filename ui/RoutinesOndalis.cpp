@@ -111,11 +111,6 @@ void DevalideHarmonique(Ondalis& app, std::int16_t n) {
     app.frmOndalis().chkHarmonic[n]->setChecked(false);
 }
 
-QString PhraseCurseur(std::int16_t n) {
-    return QStringLiteral("Ce curseur regle la valeur de l'harmonique de rang ") + TexteEntier(n) +
-           QStringLiteral(". Pour etre pris en compte, celui-ci doit être validé.");
-}
-
 void FonctionNonDisponible(Ondalis& app) {
     Avertit(app, QStringLiteral("C'est fonction n'est pas disponible dans la version Béta"));
 }

@@ -31,9 +31,6 @@ void CalculeHarmoniqueReglee(Ondalis& app, std::int16_t n);
 void ValideHarmonique(Ondalis& app, std::int16_t n);
 void DevalideHarmonique(Ondalis& app, std::int16_t n);
 
-// The sentence the sliders write into the help panel.
-QString PhraseCurseur(std::int16_t n);
-
 // "Function not available" notice of the file menu.
 void FonctionNonDisponible(Ondalis& app);
 // The duty-cycle message, then the focus back into the duty-cycle box: the one reaction to
