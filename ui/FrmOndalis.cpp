@@ -7,6 +7,7 @@
 #include "ui/Adaptateurs.h"
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalisDesign.h"
+#include "ui/Icone.h"
 #include "ui/ImagesSignaux.h"
 #include "ui/TextesAide.h"
 
@@ -22,8 +23,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
-
-#include "ui/Icone.h"
 
 using namespace Calcul_Graphe;
 using namespace DessinOndalis;
