@@ -1,0 +1,212 @@
+// The graphs: the frame on the windows' surfaces, twips, density, scales, sums, curves drawn.
+#include "calcul/SignalTotal.h"
+#include "calcul/Trace.h"
+#include "graphe/FrmGrapheHarmonic.h"
+#include "graphe/FrmGrapheSignal.h"
+#include "graphe/SurfaceGraphe.h"
+#include "graphe/TraceGraphes.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using namespace Calcul_Graphe;
+
+namespace {
+
+constexpr QRgb Blanc = 0xFFFFFF, Bleu = 0x0000FF, Noir = 0x000000, Rouge = 0xFF0000;
+
+// Columns g..d, rows h..b, inclusive.
+const auto Boite = [](int g, int h, int d, int b) { return QRect(QPoint(g, h), QPoint(d, b)); };
+const auto Px = [](const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; };
+
+// Pixels of `couleur` inside `zone`; `etendue` gathers the smallest rectangle holding them.
+int Compte(const QImage& image, const QRect& zone, QRgb couleur, QRect* etendue = nullptr) {
+    int n = 0;
+    for (int y = zone.top(); y <= zone.bottom(); ++y)
+        for (int x = zone.left(); x <= zone.right(); ++x)
+            if (Px(image, x, y) == couleur && ++n && etendue) *etendue |= QRect(x, y, 1, 1);
+    return n;
+}
+
+const auto Etendue = [](const QImage& i, const QRect& z, QRgb c) {
+    QRect r;
+    return Compte(i, z, c, &r), r;
+};
+
+} // namespace
+
+TEST(SurfaceGraphe, LeRepereDesFenetresChargeesChaqueElementASesPixels) {
+    // Each element spans its box exactly; a full one covers every pixel of it.
+    const std::tuple<const char*, QRect, QRgb, bool> elements[] = {
+        {"axe des temps", Boite(1, 149, 510, 149), Bleu, true},
+        {"axe des valeurs", Boite(19, 8, 19, 291), Bleu, true},
+        {"fleche des temps", Boite(501, 145, 510, 153), Bleu, false},
+        {"fleche des valeurs", Boite(15, 8, 23, 17), Bleu, false},
+        {"graduation demi-periode", Boite(246, 145, 246, 153), Bleu, true},
+        {"graduation periode", Boite(473, 145, 473, 153), Bleu, true},
+        {"barre de fraction", Boite(250, 130, 265, 130), Noir, true},
+        {"libelle 0", Boite(8, 156, 12, 164), Noir, false},
+        {"libelle T de T/2", Boite(254, 122, 260, 129), Noir, false},
+        {"libelle 2 de T/2", Boite(254, 133, 260, 141), Noir, false},
+        {"libelle T", Boite(480, 156, 486, 164), Noir, false},
+        {"libelle t", Boite(499, 161, 502, 168), Noir, false}};
+    FrmGrapheHarmonic harmonic;
+    FrmGrapheSignal signal(harmonic);
+    // The designs differ (7725 x 4545 and 7695 x 4575 twips): the signal takes the harmonic's.
+    EXPECT_EQ(harmonic.pctGrapheHarmonic->geometry(), QRect(0, 0, 515, 303));
+    EXPECT_EQ(signal.pctGrapheSignal->geometry(), QRect(0, 0, 515, 303));
+    const QImage image = harmonic.pctGrapheHarmonic->Image();
+    EXPECT_EQ(signal.pctGrapheSignal->Image(), image);
+    for (const auto& [nom, zone, couleur, plein] : elements) {
+        EXPECT_EQ(Etendue(image, zone, couleur), zone) << nom;
+        EXPECT_TRUE(!plein || Compte(image, zone, couleur) == zone.width() * zone.height()) << nom;
+    }
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            bool attendu = Px(image, x, y) == Blanc;
+            for (const auto& [nom, zone, couleur, plein] : elements)
+                attendu |= Px(image, x, y) == couleur && zone.contains(x, y);
+            ASSERT_TRUE(attendu) << "(" << x << ", " << y << ")";
+        }
+    harmonic.pctGrapheHarmonic->Ligne(0, 0, 7000, 4000, Qt::red);
+    harmonic.pctGrapheHarmonic->Efface();
+    EXPECT_EQ(harmonic.pctGrapheHarmonic->Image(), image); // cleared = freshly loaded
+}
+
+TEST(SurfaceGraphe, LesTwipsTombentSurLesPixelsDuRepereEtHors16BitsSontBornes) {
+    const std::tuple<const char*, QLine, QRect> cas[] = {
+        {"sur l'axe des temps", QLine(290, 2240, 7090, 2240), Boite(19, 149, 473, 149)},
+        {"sur la graduation T", QLine(7090, 2000, 7090, 2500), Boite(473, 133, 473, 167)},
+        {"borne, non replie, hors 16 bits", QLine(-40000, 600, 3000, 600), Boite(0, 40, 200, 40)}};
+    for (const auto& [nom, l, pixels] : cas) {
+        SurfaceGraphe surface;
+        surface.Ligne(l.x1(), l.y1(), l.x2(), l.y2(), QColor(Rouge));
+        const QImage image = surface.Image();
+        EXPECT_EQ(Etendue(image, image.rect(), Rouge), pixels) << nom;
+        EXPECT_EQ(Compte(image, pixels, Rouge), pixels.width() * pixels.height()) << nom;
+    }
+}
+
+TEST(SurfaceGraphe, EnHauteDensiteUnTraitFaitUnPixelDAppareilEtLeRepereResteNet) {
+    SurfaceGraphe surface;
+    surface.Ligne(290, 1140, 7090, 1140, QColor(Rouge)); // logical row 76
+    const QImage image = surface.Image(2.0);
+    ASSERT_EQ(image.size(), QSize(1022, 598));
+    EXPECT_EQ(Etendue(image, image.rect(), Rouge), Boite(39, 152, 945, 152));
+    // The time axis covers device rows 298-299, with pure white on either side.
+    EXPECT_EQ(Compte(image, Boite(2, 298, 1021, 299), Bleu), 2 * 1020);
+    EXPECT_EQ(Compte(image, Boite(60, 297, 400, 297), Blanc), 341);
+    EXPECT_EQ(Compte(image, Boite(60, 300, 400, 300), Blanc), 341);
+}
+
+TEST(SurfaceGraphe, RedessinerLesMemesTraitsNeFaitPasCroitreLaMemoire) {
+    SurfaceGraphe surface, temoin;
+    for (int fois = 0; fois < 5000; ++fois) {
+        surface.Ligne(0, 0, 3000, 3000, QColor(fois % 2 ? Rouge : Bleu)); // hides the one before
+        surface.Ligne(0, 3000, 3000, 0, QColor(Noir));
+    }
+    temoin.Ligne(0, 0, 3000, 3000, QColor(Rouge));
+    temoin.Ligne(0, 3000, 3000, 0, QColor(Noir));
+    EXPECT_LE(surface.TraitsEnMemoire(), 4096u);
+    EXPECT_EQ(surface.Image(), temoin.Image());
+    EXPECT_EQ(surface.Traits().size(), 2u);
+    EXPECT_EQ(surface.Traits().at(0).couleur, QColor(Rouge).rgb()); // the last drawn is kept
+}
+
+TEST(Ordonnees, HarmoniquePlancherDuProduitSignalResserreAuDelaDeCentSelonLAmpleur) {
+    const std::pair<float, int> harmoniques[] = {
+        {100.0f, 40},      {-100.0f, 4440},  {0.0f, 2240},      {33.3f, 1507},
+        {-33.3f, 2972},    {0.00002f, 2239}, {-0.00002f, 2240}, // tiny values either side
+        {2000.0f, -32768}, {-2000.0f, 32767}};                  // clipped
+    const std::int16_t kh = FacteurHarmonique(2240);
+    ASSERT_EQ(kh, -22);
+    for (const auto& [valeur, y] : harmoniques)
+        EXPECT_EQ(OrdonneeHarmonique(kh, valeur, 2240), y) << valeur;
+    // ValeurMax, its K, where a peak of ValeurMax lands.
+    const std::tuple<std::int16_t, int, int> signaux[] = {
+        {100, -22, 40}, {101, -22, 18},  {102, -21, 98},   {104, -21, 56},
+        {110, -20, 40}, {150, -15, -10}, {200, -11, 40},   {292, -8, -96},
+        {500, -4, 240}, {1000, -2, 240}, {-150, -15, 4490}};
+    for (const auto& [valeurMax, k, y] : signaux) {
+        EXPECT_EQ(FacteurSignal(valeurMax, 2240), k) << valeurMax;
+        EXPECT_EQ(OrdonneeSignal(FacteurSignal(valeurMax, 2240), valeurMax, 2240), y) << valeurMax;
+    }
+}
+
+namespace {
+
+class TraceGraphes : public ::testing::Test {
+protected:
+    void SetUp() override { InitialiseConstantes(etat); }
+    void Remplit(int n, float valeur, std::int16_t valide = 1) {
+        for (auto& echantillon : etat.Harmonique)
+            echantillon[n] = valeur;
+        etat.Validation[n] = valide;
+    }
+    Etat etat;
+    FrmGrapheHarmonic harmonic;
+    FrmGrapheSignal signal{harmonic};
+    Graphes graphes{harmonic.pctGrapheHarmonic, signal.pctGrapheSignal};
+};
+
+} // namespace
+
+TEST_F(TraceGraphes, LeSignalEstLaSommeArrondieApresChaqueTerme) {
+    // Ranks 0 and 1, constant over the period.
+    const std::tuple<const char*, float, std::int16_t, float, int, int> cas[] = {
+        {"deux moities donnent zero", 0.5f, 1, 0.5f, 0, 0},
+        {"un et demi puis un", 1.5f, 1, 1.0f, 3, 3},
+        {"somme partielle retenue", 80, 1, -60, 20, 80},
+        {"a ampleur egale le premier extreme reste", 70, 1, -140, -70, 70},
+        {"rang non valide ignore", 80, 0, -60, -60, -60},
+        {"depassement borne", 30000, 1, 30000, 32767, 32767}};
+    for (const auto& [nom, rang0, valide0, rang1, somme, valeurMax] : cas) {
+        Remplit(0, rang0, valide0);
+        Remplit(1, rang1);
+        etat.ValeurMax = 999; // rebuilt from zero on every call
+        CalculeSignalTotal(etat);
+        EXPECT_EQ(etat.SignalTotal[0], somme) << nom;
+        EXPECT_EQ(etat.ValeurMax, valeurMax) << nom;
+    }
+}
+
+TEST_F(TraceGraphes, LaValeurMoyenneTraceUnTraitVerticalPuisUneHorizontale) {
+    Remplit(0, 50.0f); // y = 1140, row 76
+    TraceHarmonique(etat, graphes, 0);
+    const QImage image = graphes.harmonique->Image();
+    EXPECT_EQ(Compte(image, Boite(19, 77, 19, 148), Noir), 148 - 77 + 1);
+    EXPECT_EQ(Compte(image, Boite(20, 76, 473, 76), Noir), 473 - 20 + 1);
+    EXPECT_EQ(Compte(graphes.signal->Image(), Boite(20, 76, 473, 76), Rouge), 473 - 20 + 1);
+}
+
+TEST_F(TraceGraphes, ChaqueRangDansSaCouleur) {
+    const QRgb attendu[] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
+                            0x808000, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF};
+    for (std::int16_t n = 0; n <= 10; ++n) {
+        Remplit(n, 40.0f); // row 91, over the rank before
+        TraceHarmonique(etat, graphes, n);
+        EXPECT_EQ(Px(graphes.harmonique->Image(), 200, 91), attendu[n]) << "rang " << n;
+    }
+}
+
+TEST_F(TraceGraphes, RetracerTroisRangsRecalculeLeSignalTroisFoisSansRangLeLaisseIntact) {
+    QSignalSpy effacementsSignal(graphes.signal, &SurfaceGraphe::effacee);
+    QSignalSpy effacementsHarmonic(graphes.harmonique, &SurfaceGraphe::effacee);
+    const QImage nu = graphes.harmonique->Image();
+    Remplit(0, 60.0f);
+    Remplit(1, 80.0f);
+    Remplit(3, -20.0f);
+    RetraceHarmoniques(etat, graphes);
+    EXPECT_EQ(effacementsHarmonic.count(), 1);
+    EXPECT_EQ(effacementsSignal.count(), 3);
+    // The last run had the complete set: 120, scaled by the partial sum 140 (K -16).
+    EXPECT_EQ(etat.SignalTotal[0], 120);
+    EXPECT_EQ(graphes.signal->Traits().at(60).y2, 320);
+    // No validated rank: the bare frame, and the signal neither cleared nor redrawn.
+    const QImage signalAvant = graphes.signal->Image();
+    etat.Validation.fill(0);
+    RetraceHarmoniques(etat, graphes);
+    EXPECT_EQ(graphes.harmonique->Image(), nu);
+    EXPECT_EQ(effacementsSignal.count(), 3);
+    EXPECT_EQ(graphes.signal->Image(), signalAvant);
+}
