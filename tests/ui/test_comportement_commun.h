@@ -9,74 +9,36 @@
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalis.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QImage>
-#include <QInputDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 
-#include <array>
-#include <memory>
-#include <vector>
+using namespace Calcul_Graphe;
 
-inline const QString MessageRapportCyclique =
-    QStringLiteral("Le format du rapport cyclique est incorrect.\nAttention le séparateur décimal "
-                   "est la virgule.");
+inline const QString MessageRapport("Le format du rapport cyclique est incorrect.\nAttention le "
+                                    "séparateur décimal est la virgule.");
+// Palette colours as the surfaces draw them: rank 0, rank 1, rank 3, rebuilt signal.
+inline constexpr QRgb Noir = 0x000000, Bleu = 0x000080, Cyan = 0x008080, RougeClair = 0xFF0000;
 
-// Palette colours as the surfaces draw them.
-inline constexpr QRgb Cyan = 0x008080;       // rank 3
-inline constexpr QRgb RougeClair = 0xFF0000; // rebuilt signal
-inline constexpr QRgb Noir = 0x000000;       // rank 0
-
-// Answers a message box with its OK button after checking its form; anything else is refused.
-inline std::function<void(QWidget*)> RepondOk() {
-    return [](QWidget* boite) {
-        auto* message = qobject_cast<QMessageBox*>(boite);
-        if (!message) {
-            ADD_FAILURE() << "pas une boîte de message";
-            if (auto* dialogue = qobject_cast<QDialog*>(boite)) dialogue->reject();
-            return;
-        }
-        EXPECT_EQ(message->icon(), QMessageBox::NoIcon);
-        EXPECT_EQ(message->buttons().size(), 1);
-        message->button(QMessageBox::Ok)->click();
-    };
+// Any modal box is a failure, closed so the test goes on, but RepondOk's plain message box.
+inline void RefuseTouteBoite(QWidget* boite) {
+    ADD_FAILURE() << "boîte inattendue: " << boite->windowTitle().toStdString();
+    qobject_cast<QDialog*>(boite)->reject();
 }
-
-// Any modal box is a failure; it is closed so the test goes on.
-inline std::function<void(QWidget*)> RefuseTouteBoite() {
-    return [](QWidget* boite) {
-        ADD_FAILURE() << "boîte inattendue: " << boite->windowTitle().toStdString();
-        if (auto* dialogue = qobject_cast<QDialog*>(boite)) dialogue->reject();
-    };
+inline void RepondOk(QWidget* boite) {
+    auto* m = qobject_cast<QMessageBox*>(boite);
+    if (m && m->icon() == QMessageBox::NoIcon && m->buttons().size() == 1)
+        return m->button(QMessageBox::Ok)->click();
+    RefuseTouteBoite(boite);
 }
-
-// What a failed action must leave untouched.
-struct Instantane {
-    QStringList textes; // coefficient table, amplitude texts, duty cycle
-    std::array<bool, 11> coches{};
-    std::array<std::int16_t, 11> validation{};
-    std::array<std::array<float, 11>, 101> harmonique{};
-    QImage imageHarmonique, imageSignal;
-    bool operator==(const Instantane&) const = default;
-};
 
 class Comportement : public ::testing::Test {
 protected:
     void SetUp() override { app.Main(); }
-
     FrmOndalis& f() { return app.frmOndalis(); }
-    Calcul_Graphe::Etat& etat() { return app.etat(); }
-    SurfaceGraphe& surfaceHarmonique() { return *app.graphes().harmonique; }
-    SurfaceGraphe& surfaceSignal() { return *app.graphes().signal; }
+    Etat& etat() { return app.etat(); }
+    SurfaceGraphe& harmoniques() { return *app.graphes().harmonique; }
+    SurfaceGraphe& signal() { return *app.graphes().signal; }
 
     void ChoisitMode(int index) { QTest::mouseClick(f().optChoix[index], Qt::LeftButton); }
     // The list reports a user's choice with `activated`, also when the item does not change.
@@ -84,65 +46,75 @@ protected:
         f().cboChoixSignal->setCurrentIndex(index);
         emit f().cboChoixSignal->activated(index);
     }
-    void ConfirmeRapport(const QString& texte) {
-        f().txtRapportCyclique->setText(texte);
-        QTest::mouseClick(f().cmdRapportCyclique, Qt::LeftButton);
-    }
-    void Coche(int rang, bool coche = true) {
-        if (f().chkHarmonic[rang]->isChecked() != coche) f().chkHarmonic[rang]->click();
-    }
+    void Coche(int rang) { f().chkHarmonic[rang]->click(); } // ticks or unticks
     // A completed slider change, as an arrow key or the end of a drag gives it.
     void Regle(int rang, int valeur) { f().scrHarmonic[rang]->DefinitValeur(valeur); }
-    // The last-rank entry answered with `reponse` (empty optional: cancelled).
-    void RepondRang(const std::optional<QString>& reponse) {
-        BoiteModale boite([reponse](QWidget* w) {
+    // Signal `signal` chosen at `rapport` with `rangs` ticked, the focus away from the duty cycle.
+    void Prepare(int signal, const QString& rapport, std::initializer_list<int> rangs) {
+        if (etat().ModeChoixSignal == Faux) ChoisitMode(1);
+        f().txtRapportCyclique->setText(rapport);
+        ChoisitSignal(signal);
+        for (const int rang : rangs)
+            Coche(rang);
+        f().cboChoixSignal->setFocus();
+    }
+    // Answers the last-rank entry (nullopt: cancels) after checking its form; `suite` answers the
+    // box that may follow, while the returned guard lives.
+    std::unique_ptr<BoiteModale> RepondRang(std::optional<QString> reponse,
+                                            std::function<void(QWidget*)> suite = nullptr) {
+        std::unique_ptr<BoiteModale> suivante;
+        BoiteModale boite([&](QWidget* w) {
             auto* saisie = qobject_cast<QInputDialog*>(w);
-            ASSERT_NE(saisie, nullptr);
-            if (!reponse) return saisie->reject();
-            saisie->setTextValue(*reponse);
-            saisie->accept();
+            if (!saisie) return RefuseTouteBoite(w);
+            if (suite) suivante = std::make_unique<BoiteModale>(suite);
+            if (reponse) saisie->setTextValue(*reponse);
+            saisie->done(reponse ? QDialog::Accepted : QDialog::Rejected);
         });
         f().mnuRang->trigger();
-        EXPECT_TRUE(boite.vue());
+        EXPECT_TRUE(boite.vue() && boite.titre() == "Rang supérieur");
+        EXPECT_EQ(boite.texte().toStdString(),
+                  "Entrez le rang du dernier harmonique pris en compte.\n"
+                  "Plus la valeur est grande plus les performances sont faibles.\nLA VALEUR EST "
+                  "LIMITE A 2000 !");
+        return suivante;
+    }
+    // The message `texte` was shown, titled "Ondalis"; the duty-cycle one puts the focus back
+    // into its box (moved away again after the check).
+    void VerifieMessage(const BoiteModale& boite, const QString& texte = MessageRapport) {
+        EXPECT_TRUE(boite.vue() && boite.titre() == "Ondalis");
+        EXPECT_EQ(boite.texte(), texte);
+        EXPECT_TRUE(texte != MessageRapport || f().focusWidget() == f().txtRapportCyclique);
+        f().cboChoixSignal->setFocus();
+    }
+    void AttendMessage(const std::function<void()>& action, const QString& texte = MessageRapport) {
+        BoiteModale boite(RepondOk);
+        action();
+        VerifieMessage(boite, texte);
+    }
+    bool Nus() { return harmoniques().Traits().empty() && signal().Traits().empty(); }
+
+    // What a failed action must leave untouched: texts, ticks, state and surfaces.
+    auto Photographie() {
+        QStringList textes, coches;
+        for (const QLineEdit* t : f().findChildren<QLineEdit*>())
+            textes << t->text();
+        for (const QCheckBox* c : f().findChildren<QCheckBox*>())
+            coches << QString::number(c->isChecked());
+        const auto& e = etat();
+        return std::tuple{
+            textes, coches, e.Validation, e.Harmonique, harmoniques().Image(), signal().Image()};
     }
 
-    QStringList TextesCoefficients() {
-        QStringList textes;
-        for (int i = 0; i < 10; ++i)
-            textes << f().TxtAn[i]->text() << f().txtBn[i]->text() << f().txtCn[i]->text()
-                   << f().txtPhin[i]->text();
-        return textes;
-    }
-    Instantane Photographie() {
-        Instantane p;
-        p.textes = TextesCoefficients();
-        for (int n = 0; n < 11; ++n) {
-            p.textes << f().txtHarmonic[n]->text();
-            p.coches[n] = f().chkHarmonic[n]->isChecked();
-        }
-        p.textes << f().txtRapportCyclique->text();
-        p.validation = etat().Validation;
-        p.harmonique = etat().Harmonique;
-        p.imageHarmonique = surfaceHarmonique().Image();
-        p.imageSignal = surfaceSignal().Image();
-        return p;
-    }
-
-    // Rows of column x (pixels) of a surface image drawn in `couleur`.
-    static std::vector<int> Lignes(const QImage& image, int x, QRgb couleur) {
-        std::vector<int> lignes;
+    // Whether a curve in `couleur` crosses the column of sample k within `ecart` pixels of the
+    // value v (axis at 2240 twips, 22 twips per percent, 15 twips per pixel); without v, at all.
+    static bool Passe(const QImage& image, QRgb couleur, int k, double v = NAN, double ecart = 3) {
+        const int x = qRound((290 + 68 * k) / 15.0);
         for (int y = 0; y < image.height(); ++y)
-            if ((image.pixel(x, y) & 0xFFFFFF) == couleur) lignes.push_back(y);
-        return lignes;
-    }
-    static bool Contient(const QImage& image, QRgb couleur) {
-        for (int x = 0; x < image.width(); ++x)
-            if (!Lignes(image, x, couleur).empty()) return true;
+            if ((image.pixel(x, y) & 0xFFFFFF) == couleur &&
+                !(std::abs(y - (2240 - 22 * v) / 15) > ecart))
+                return true;
         return false;
     }
-    // Pixel column of sample k and pixel row of a value v at 22 twips per percent.
-    static int Colonne(int k) { return qRound((290 + 68 * k) / 15.0); }
-    static double Ligne(double v) { return (2240 - 22 * v) / 15.0; }
 
     Ondalis app;
 };

@@ -1,205 +1,145 @@
-// Modes, signal choice, duty cycle and the errors of the calculations they start.
+// Modes, signal choice, duty cycle, rank options and the errors of the calculations they start.
 #include "test_comportement_commun.h"
 
-#include <QApplication>
-#include <algorithm>
-#include <cmath>
-#include <functional>
-
-using namespace Calcul_Graphe;
-
-namespace {
-
-TEST_F(Comportement, ChaqueModeMontreSesControles) {
-    struct Regle {
-        const char* nom;
-        std::function<bool(FrmOndalis&)> lit;
-        bool enModeChoix;
-    };
-    const std::vector<Regle> regles = {
-        {"cboChoixSignal", [](FrmOndalis& f) { return !f.cboChoixSignal->isHidden(); }, true},
-        {"txtRapportCyclique", [](FrmOndalis& f) { return !f.txtRapportCyclique->isHidden(); },
-         true},
-        {"Label2", [](FrmOndalis& f) { return !f.Label2->isHidden(); }, true},
-        {"Timer1", [](FrmOndalis& f) { return f.Timer1->isActive(); }, true},
-        {"cmdRapportCyclique", [](FrmOndalis& f) { return !f.cmdRapportCyclique->isHidden(); },
-         true},
-        {"lblRapportCyclique", [](FrmOndalis& f) { return !f.lblRapportCyclique->isHidden(); },
-         true},
-        {"mnuRang", [](FrmOndalis& f) { return f.mnuRang->isEnabled(); }, true},
-        {"chkHarmonicSup", [](FrmOndalis& f) { return !f.chkHarmonicSup->isHidden(); }, true},
-        {"chkNoAuto", [](FrmOndalis& f) { return !f.chkNoAuto->isHidden(); }, false},
-        {"cmdRAZ", [](FrmOndalis& f) { return !f.cmdRAZ->isHidden(); }, false},
-        {"Frame1", [](FrmOndalis& f) { return !f.Frame1->isHidden(); }, true},
-        {"Frame2", [](FrmOndalis& f) { return !f.Frame2->isHidden(); }, true},
-        {"imgSignal", [](FrmOndalis& f) { return !f.imgSignal->isHidden(); }, true},
-        {"mnuOuvrir", [](FrmOndalis& f) { return f.mnuOuvrir->isEnabled(); }, false},
-        {"mnuEnregister", [](FrmOndalis& f) { return f.mnuEnregister->isEnabled(); }, false},
+TEST_F(Comportement, ChaqueModeMontreSesControlesEtRetablitLeCalculAutomatique) {
+    // One letter per control below: 'x' shown, enabled, active or ticked; '.' not.
+    const auto Etats = [&] {
+        std::string s;
+        for (const bool b :
+             {f().cboChoixSignal->isVisible(), f().txtRapportCyclique->isVisible(),
+              f().Label2->isVisible(), f().cmdRapportCyclique->isVisible(),
+              f().lblRapportCyclique->isVisible(), f().chkHarmonicSup->isVisible(),
+              f().Frame1->isVisible(), f().Frame2->isVisible(), f().imgSignal->isVisible(),
+              f().chkNoAuto->isVisible(), f().cmdRAZ->isVisible(), f().cmdCalculer->isVisible(),
+              f().Timer1->isActive(), f().mnuRang->isEnabled(), f().mnuOuvrir->isEnabled(),
+              f().mnuEnregister->isEnabled(), f().chkNoAuto->isChecked(),
+              etat().CalculAutoInhibe != Faux, etat().ModeChoixSignal != Faux})
+            s += b ? 'x' : '.';
+        return s;
     };
     for (const bool choix : {true, false, true}) {
+        if (!choix) Prepare(0, "50", {1});
+        const auto avant = Photographie();
+        f().chkNoAuto->click(); // ticked in either mode, the switch unticks it
         ChoisitMode(choix ? 1 : 0);
-        EXPECT_EQ(etat().ModeChoixSignal, choix ? Vrai : Faux);
-        for (const Regle& regle : regles)
-            EXPECT_EQ(regle.lit(f()), choix == regle.enModeChoix)
-                << regle.nom << (choix ? " en mode choix" : " en mode manuel");
+        EXPECT_EQ(Etats(), choix ? "xxxxxxxxx...xx....x" : ".........xx...xx...");
+        // Entering the choice empties sliders and surfaces; leaving it changes nothing.
+        EXPECT_TRUE(choix ? harmoniques().Traits().empty() && !f().chkHarmonic[1]->isChecked()
+                          : Photographie() == avant);
     }
+    ChoisitMode(0); // "Ouvrir" and "Enregistrer", offered in the manual mode only, say so
+    for (QAction* entree : {f().mnuOuvrir, f().mnuEnregister})
+        AttendMessage([&] { entree->trigger(); },
+                      "C'est fonction n'est pas disponible dans la version Béta");
 }
 
-TEST_F(Comportement, ChangerDeModeRetablitLeCalculAutomatique) {
-    f().chkNoAuto->click();
-    ASSERT_EQ(etat().CalculAutoInhibe, Vrai);
-    ASSERT_FALSE(f().cmdCalculer->isHidden());
-    for (const int mode : {1, 0}) {
-        if (mode == 0) f().chkNoAuto->click(); // ticked again in the manual mode
-        ChoisitMode(mode);
-        EXPECT_FALSE(f().chkNoAuto->isChecked()) << "mode " << mode;
-        EXPECT_EQ(etat().CalculAutoInhibe, Faux) << "mode " << mode;
-        EXPECT_TRUE(f().cmdCalculer->isHidden()) << "mode " << mode;
+TEST_F(Comportement, LInviteClignoteJusquAuChoixDUnSignalQuiMontreSonImageEtSesCoefficients) {
+    ChoisitMode(1);
+    for (const bool cachee : {true, false, true})
+        EXPECT_TRUE(QTest::qWaitFor([&] { return f().Label1->isHidden() == cachee; }, 2000));
+    Prepare(0, "33", {});
+    EXPECT_FALSE(f().Label1->isHidden() || f().Timer1->isActive());
+    const QStringList rang1 = {f().TxtAn[0]->text(), f().txtBn[0]->text(), f().txtCn[0]->text(),
+                               f().txtPhin[0]->text()};
+    EXPECT_EQ(rang1, QStringList({"27,89", "47,17", "54,8", "59"}));
+    // Each signal shows its picture; the sawtooth sets a duty cycle of 90, which stays.
+    const std::array images = {f().imgRectangulaire, f().imgTriangle, f().imgDentsdeScie};
+    for (const int signal : {0, 2, 1}) {
+        ChoisitSignal(signal);
+        EXPECT_EQ(f().imgSignal->pixmap().toImage(), images[signal]->pixmap().toImage()) << signal;
     }
-}
-
-TEST_F(Comportement, ModeChoixEffaceToutEtLeModeManuelRienDuTout) {
-    Regle(2, 40);
-    Coche(2);
-    Coche(0);
-    ASSERT_FALSE(surfaceHarmonique().Traits().empty());
-    ChoisitMode(1);
-    EXPECT_TRUE(surfaceHarmonique().Traits().empty());
-    EXPECT_TRUE(surfaceSignal().Traits().empty());
-    for (int n = 0; n < 11; ++n) {
-        EXPECT_FALSE(f().chkHarmonic[n]->isChecked()) << n;
-        EXPECT_EQ(etat().Validation[n], 0) << n;
-        EXPECT_EQ(f().txtHarmonic[n]->text(), "0") << n;
-    }
-    ChoisitSignal(0);
-    Coche(1);
-    const Instantane avant = Photographie();
-    ChoisitMode(0);
-    EXPECT_EQ(Photographie(), avant);
-}
-
-TEST_F(Comportement, LInviteClignoteJusquAuChoixDUnSignal) {
-    ChoisitMode(1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return f().Label1->isHidden(); }, 2000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !f().Label1->isHidden(); }, 2000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return f().Label1->isHidden(); }, 2000));
-    ChoisitSignal(0);
-    EXPECT_FALSE(f().Label1->isHidden());
-    EXPECT_FALSE(f().Timer1->isActive());
-    QTest::qWait(1100);
-    EXPECT_FALSE(f().Label1->isHidden());
-    // Entering the mode again restarts it, with the signal still selected.
-    ChoisitMode(0);
-    ChoisitMode(1);
-    EXPECT_TRUE(f().Timer1->isActive());
-    EXPECT_EQ(f().cboChoixSignal->currentIndex(), 0);
-}
-
-TEST_F(Comportement, ChoisirUnSignalMontreSonImageEtRemplitLeTableau) {
-    ChoisitMode(1);
-    f().txtRapportCyclique->setText("33");
-    ChoisitSignal(0);
-    EXPECT_FALSE(f().imgSignal->isHidden());
-    EXPECT_EQ(f().imgSignal->pixmap().toImage(), f().imgRectangulaire->pixmap().toImage());
-    EXPECT_EQ(f().TxtAn[0]->text(), "27,89");
-    EXPECT_EQ(f().txtBn[0]->text(), "47,17");
-    EXPECT_EQ(f().txtCn[0]->text(), "54,8");
-    EXPECT_EQ(f().txtPhin[0]->text(), "59");
-    EXPECT_FLOAT_EQ(etat().RapportCyclique, 0.33f);
-    // Nothing is validated, so nothing is drawn.
-    EXPECT_TRUE(surfaceHarmonique().Traits().empty());
-
-    ChoisitSignal(2);
     EXPECT_EQ(f().txtRapportCyclique->text(), "90");
-    EXPECT_EQ(f().imgSignal->pixmap().toImage(), f().imgDentsdeScie->pixmap().toImage());
-    ChoisitSignal(1);
-    EXPECT_EQ(f().txtRapportCyclique->text(), "90");
-    EXPECT_EQ(f().imgSignal->pixmap().toImage(), f().imgTriangle->pixmap().toImage());
 }
 
-TEST_F(Comportement, DentsDeScieFixeLaValeurMoyenneEtLaVerrouille) {
-    ChoisitMode(1);
-    ChoisitSignal(2);
-    EXPECT_EQ(f().txtHarmonic[0]->text(), "50");
-    EXPECT_EQ(f().scrHarmonic[0]->Valeur(), 50);
-    EXPECT_FALSE(f().scrHarmonic[0]->isEnabled());
-    EXPECT_TRUE(f().chkHarmonic[0]->isChecked());
-    EXPECT_FALSE(f().chkHarmonic[0]->isEnabled());
-    EXPECT_EQ(etat().Validation[0], 1);
-    EXPECT_EQ(etat().Harmonique[37][0], 50.0f);
-    // The mean-value line, black, at 50: y = 1140 twips.
-    const std::vector<int> lignes = Lignes(surfaceHarmonique().Image(), Colonne(50), Noir);
-    ASSERT_FALSE(lignes.empty());
-    EXPECT_NEAR(lignes.front(), 1140 / 15.0, 1.0);
-    EXPECT_FALSE(surfaceSignal().Traits().empty());
-    EXPECT_EQ(app.frmAide().lblInfo->text(),
-              "Ce curseur regle la valeur de l'harmonique de rang 0. Pour etre pris en compte, "
-              "celui-ci doit être validé.");
-
-    // Later calculations find the controls already set: no handler runs, nothing is drawn
-    // on the harmonic graph and the help panel keeps its text.
-    surfaceHarmonique().Efface();
+TEST_F(Comportement, DentsDeScieVerrouilleLaValeurMoyenneJusquAUnAutreChoix) {
+    Prepare(2, "", {});
+    EXPECT_TRUE(f().txtHarmonic[0]->text() == "50" && f().chkHarmonic[0]->isChecked());
+    EXPECT_FALSE(f().scrHarmonic[0]->isEnabled() || f().chkHarmonic[0]->isEnabled());
+    EXPECT_TRUE(Passe(harmoniques().Image(), Noir, 50, 50, 1)); // the mean-value line, at once
+    QTest::mouseClick(f().txtHarmonic[0], Qt::LeftButton);      // a locked slider sends to the list
+    EXPECT_EQ(f().focusWidget(), f().cboChoixSignal);
+    // Later calculations find the controls already set: no handler runs, the help stays.
     app.frmAide().DefinitInfo("repère");
-    f().chkHarmonicSup->click();
-    ConfirmeRapport("75");
+    f().txtRapportCyclique->setText("75");
+    QTest::mouseClick(f().cmdRapportCyclique, Qt::LeftButton);
     RepondRang(QStringLiteral("150"));
     EXPECT_EQ(app.frmAide().lblInfo->text(), "repère");
-    f().chkHarmonicSup->click();
-    EXPECT_EQ(etat().Validation[0], 1);
-    EXPECT_FALSE(f().chkHarmonic[0]->isEnabled());
-}
-
-TEST_F(Comportement, UnAutreSignalOuLeModeManuelDeverrouilleLaValeurMoyenne) {
-    ChoisitMode(1);
-    ChoisitSignal(2);
     ChoisitSignal(0);
-    EXPECT_TRUE(f().scrHarmonic[0]->isEnabled());
-    EXPECT_TRUE(f().chkHarmonic[0]->isEnabled());
-    EXPECT_FALSE(f().chkHarmonic[0]->isChecked());
+    EXPECT_TRUE(f().scrHarmonic[0]->isEnabled() && f().chkHarmonic[0]->isEnabled() &&
+                !f().chkHarmonic[0]->isChecked());
     ChoisitSignal(2);
-    EXPECT_FALSE(f().chkHarmonic[0]->isEnabled());
     ChoisitMode(0);
-    EXPECT_TRUE(f().scrHarmonic[0]->isEnabled());
-    EXPECT_TRUE(f().chkHarmonic[0]->isEnabled());
-    // Slider and box work again in the manual mode.
-    Regle(0, -20);
-    EXPECT_EQ(etat().Harmonique[60][0], -20.0f);
+    EXPECT_TRUE(f().scrHarmonic[0]->isEnabled() && f().chkHarmonic[0]->isEnabled());
 }
 
-TEST_F(Comportement, ReChoisirUnSignalRetraceLesRangsEncoreValides) {
-    ChoisitMode(1);
+TEST_F(Comportement, RectangleACinquantePourCentAvecLesRangsUnEtTroisPuisDAutresRapports) {
+    Prepare(0, "50", {1, 3});
+    for (int k = 0; k <= 100; k += 4) // 63,66 sin x + 21,22 sin 3x
+        EXPECT_TRUE(Passe(signal().Image(), RougeClair, k,
+                          63.66 * std::sin(0.02 * M_PI * k) + 21.22 * std::sin(0.06 * M_PI * k)))
+            << k;
+    // Chosen again: unticking rank 1 redrew rank 3 alone, unticking rank 3 left the signal.
     ChoisitSignal(0);
+    EXPECT_TRUE(harmoniques().Traits().empty() && etat().SignalTotal[25] == -21);
+    EXPECT_TRUE(Passe(signal().Image(), RougeClair, 25, -21.22));
+    // Confirmed duty cycles, rank 1 validated: the text rewritten, rank 1 redrawn.
     Coche(1);
-    Coche(3);
-    ChoisitSignal(0);
-    // Unticking rank 1 redrew rank 3 alone, with its rebuilt signal; unticking rank 3 left
-    // the signal graph as it was.
-    EXPECT_TRUE(surfaceHarmonique().Traits().empty());
-    EXPECT_EQ(etat().SignalTotal[25], -21);
-    const std::vector<int> lignes = Lignes(surfaceSignal().Image(), Colonne(25), RougeClair);
-    ASSERT_FALSE(lignes.empty());
-    EXPECT_NEAR(lignes.back(), Ligne(-21.22), 3.0);
-}
-
-TEST_F(Comportement, RectangleACinquantePourCentAvecLesRangsUnEtTrois) {
-    ChoisitMode(1);
-    ChoisitSignal(0);
-    Coche(1);
-    Coche(3);
-    const QImage image = surfaceSignal().Image();
-    // 63,66 sin x + 21,22 sin 3x: 42,4 at a quarter period, -42,4 at three quarters.
-    for (const auto& [k, valeur] : std::vector<std::pair<int, double>>{
-             {25, 42.44},
-             {75, -42.44},
-             {50, 0.0},
-             {12, 63.66 * std::sin(0.24 * M_PI) + 21.22 * std::sin(0.72 * M_PI)}}) {
-        const std::vector<int> lignes = Lignes(image, Colonne(k), RougeClair);
-        ASSERT_FALSE(lignes.empty()) << "k = " << k;
-        const bool trouve = std::any_of(lignes.begin(), lignes.end(),
-                                        [&](int y) { return std::abs(y - Ligne(valeur)) <= 3.0; });
-        EXPECT_TRUE(trouve) << "k = " << k << ", attendu vers la ligne " << Ligne(valeur);
+    BoiteModale garde(RefuseTouteBoite);
+    const std::tuple<QString, QString, float> cas[] = {
+        {"0,25", "25", 0.25f},  {"1", "1", 0.01f},    {"0,004", "0", 0.0f}, {"12,9", "12", 0.12f},
+        {"-3,2", "-4", -0.04f}, {"150", "150", 1.5f}, {"0,29", "29", 0.29f}};
+    for (const auto& [saisi, ecrit, rapport] : cas) {
+        harmoniques().Efface();
+        f().txtRapportCyclique->setText(saisi);
+        QTest::mouseClick(f().cmdRapportCyclique, Qt::LeftButton);
+        EXPECT_EQ(f().txtRapportCyclique->text(), ecrit) << saisi.toStdString();
+        EXPECT_FLOAT_EQ(etat().RapportCyclique, rapport) << saisi.toStdString();
+        EXPECT_TRUE(Passe(harmoniques().Image(), Bleu, 25)) << saisi.toStdString();
     }
-    EXPECT_TRUE(Contient(surfaceHarmonique().Image(), Cyan));
 }
 
-} // namespace
+TEST_F(Comportement, UnRapportIllisibleAfficheLeMessageSurChaqueChemin) {
+    const std::pair<QString, int> cas[] = {{"", 0},      {"abc", 0}, {"0.5", 0}, {"50 %", 0},
+                                           {"1e309", 0}, {"nan", 0}, {"inf", 0}, {"0", 1},
+                                           {"100", 1}}; // the triangle at 0 and 100
+    for (const auto& [texte, signal] : cas) {
+        SCOPED_TRACE(texte.toStdString());
+        Prepare(signal, "50", {0, 1, 3});
+        f().txtRapportCyclique->setText(texte);
+        const auto avant = Photographie();
+        AttendMessage([&] { QTest::mouseClick(f().cmdRapportCyclique, Qt::LeftButton); });
+        EXPECT_TRUE(Photographie() == avant); // the typed text included
+        // The higher ranks and the last rank keep what they wrote before the error.
+        AttendMessage([&] { f().chkHarmonicSup->click(); });
+        VerifieMessage(*RepondRang(QStringLiteral("500"), RepondOk));
+        EXPECT_TRUE(etat().RangMax == 500 && Photographie() == avant);
+        // The list resets the ranks before the calculation; the texts stay.
+        AttendMessage([&] { ChoisitSignal(signal); });
+        EXPECT_EQ(std::get<0>(Photographie()), std::get<0>(avant));
+        EXPECT_EQ(etat().Validation, decltype(etat().Validation){});
+    }
+}
+
+TEST_F(Comportement, LeDernierRangEtLesRangsSuperieursSAjoutentAuSeulSignalReconstruit) {
+    Prepare(0, "50", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    const std::pair<QString, int> cas[] = {
+        {"2500", 2000}, {"2000", 2000}, {"1999", 1999}, {"100000", 2000}, {"-100000", 2000},
+        {"15.7", 15},   {"15,7", 15},   {"12abc", 12},  {"abc", 0},       {"", 0}};
+    for (const auto& [reponse, attendu] : cas) {
+        RepondRang(reponse);
+        EXPECT_EQ(etat().RangMax, attendu) << reponse.toStdString();
+    }
+    // Ranks 1 to 10 of a square wave ripple up to 54; the higher ranks pull it towards 50.
+    EXPECT_EQ(etat().SignalTotal[25], 54);
+    const QImage image = harmoniques().Image();
+    RepondRang(QStringLiteral("2000"));
+    f().chkHarmonicSup->click();
+    EXPECT_TRUE(etat().RangsSupActifs == Vrai && std::abs(etat().SignalTotal[25] - 50) <= 2);
+    EXPECT_TRUE(Passe(signal().Image(), RougeClair, 25, 50, 4)); // 54 is 6 pixels higher
+    EXPECT_EQ(harmoniques().Image(), image);
+    // Cancelled: a recomputation would now fail with a message, and none may come.
+    f().txtRapportCyclique->setText("abc");
+    const auto garde = RepondRang(std::nullopt, RefuseTouteBoite);
+    QTest::qWait(50);
+    EXPECT_EQ(etat().RangMax, 2000);
+}
