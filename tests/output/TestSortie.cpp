@@ -1,0 +1,191 @@
+// Page arithmetic, printing and copy: each graph printed as its surface shows it, sharp, one page
+// a print; a cancelled or failed print changes nothing; a copy is the surface's own image.
+#include "app/Ondalis.h"
+#include "calcul/MiseEnPage.h"
+#include "calcul/Reglage.h"
+#include "commun/BoiteModale.h"
+#include "graphe/SurfaceGraphe.h"
+#include "graphe/TraceGraphes.h"
+#include "output/Sortie.h"
+#include "ui/FrmOndalis.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <array>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <optional>
+
+using namespace Calcul_Graphe;
+
+namespace {
+
+// 600 x 800 points (12000 x 16000 twips) at 72 dpi, 20 twips a pixel: X 600, Wd 10800, Hp 7022.
+const QRect ZoneSignal(30, 40, 540, 351), ZoneHarmonique(30, 400, 540, 351);
+
+// Ranks 1 (80 % sine) and 2 (40 %, twice the frequency) filled in, the given ones drawn.
+void PrepareRangs(Ondalis& app, std::initializer_list<int> rangs) {
+    InitialiseConstantes(app.etat());
+    RemplitColonneReglee(app.etat(), 1, 80.0);
+    RemplitColonneReglee(app.etat(), 2, 40.0);
+    for (int n : rangs)
+        app.etat().Validation[n] = 1;
+    RetraceHarmoniques(app.etat(), app.graphes());
+}
+
+int Compte(const QImage& image, const QRect& zone, QRgb c) {
+    int n = 0;
+    for (int y = zone.top(); y <= zone.bottom(); ++y)
+        for (int x = zone.left(); x <= zone.right(); ++x)
+            n += image.valid(x, y) && image.pixel(x, y) == c;
+    return n;
+}
+
+// The colours of the frame (blue), rebuilt signal (red) and ranks 1 and 2 (navy, green) in `zone`.
+QString Couleurs(const QImage& page, const QRect& zone) {
+    QStringList noms;
+    for (const char* nom : {"blue", "red", "navy", "green"})
+        if (Compte(page, zone, QColor(nom).rgb()) > 0) noms << nom;
+    return noms.join(' ');
+}
+
+QByteArray Sh(const QString& commande) {
+    QProcess p;
+    p.start("sh", {"-c", commande});
+    return p.waitForFinished() ? p.readAllStandardOutput().trimmed() : QByteArray();
+}
+// Prints on a 600 x 800 point page into `pdf` and rasterises it at 72 dpi; null unless that
+// gives one page.
+QImage Imprime(Ondalis& app, const QString& pdf) {
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setOutputFileName(pdf);
+    imprimante.setPageLayout(
+        QPageLayout(QPageSize(QSizeF(600, 800), QPageSize::Point, "", QPageSize::ExactMatch),
+                    QPageLayout::Portrait, {}));
+    if (!ImprimeGraphes(app, imprimante) ||
+        Sh("pdfinfo " + pdf + " | awk '/^Pages/{print $2}'") != "1")
+        return {};
+    return QImage::fromData(Sh("pdftoppm -r 72 -aa no -aaVector no -png -singlefile " + pdf));
+}
+
+// The share of the surface's pixels (but white, and the black labels: glyphs drawn at another
+// size) not found within 2 pixels of their place on the page; a few go where lines cross.
+double PartManquante(const QImage& surface, const QImage& page, int haut) {
+    int manquants = 0, colores = 0;
+    for (int y = 0; y < surface.height(); ++y)
+        for (int x = 0; x < surface.width(); ++x) {
+            const QRgb c = surface.pixel(x, y);
+            if (c == qRgb(255, 255, 255) || c == qRgb(0, 0, 0)) continue;
+            const QPoint p(30 + (x + 0.5) * 540 / 511, haut + (y + 0.5) * 7022 / 20 / 299);
+            manquants += Compte(page, QRect(p - QPoint(2, 2), QSize(5, 5)), c) == 0;
+            ++colores;
+        }
+    return double(manquants) / colores;
+}
+
+} // namespace
+
+TEST(MiseEnPage, Tableau) {
+    constexpr int L = 7665, H = 4485; // the drawing area, 511 x 299 pixels
+    // clang-format off
+    struct Ligne { const char* nom; double pw, ph; int ld, hd; std::array<int, 8> attendu; };
+    const Ligne lignes[] = { // attendu: PW PH Wd Hd X Y1 Y2 Hp, all zero when no page
+        {"exemple 12000 x 16000", 12000, 16000, L, H, {12000, 16000, 10800, 14400, 600, 800, 8000, 7022}},
+        {"10800,9 et X 600,5 vers le pair", 12001, 16000, L, H, {12001, 16000, 10800, 14400, 600, 800, 8000, 7022}},
+        {"X 601,5 vers le pair", 12030, 16000, L, H, {12030, 16000, 10827, 14400, 602, 800, 8000, 7039}},
+        {"Y1 800,5 et Y2 8000,5 vers le pair", 12000, 16001, L, H, {12000, 16001, 10800, 14400, 600, 800, 8000, 7022}},
+        {"Y2 8001,5 vers le pair", 12000, 16003, L, H, {12000, 16003, 10800, 14402, 600, 800, 8002, 7022}},
+        {"A0, au-delà de 32767", 33110, 46820, L, H, {33110, 46820, 29799, 42138, 1656, 2341, 23410, 19374}},
+        {"11999,5 et 16000,5 vers le pair", 11999.5, 16000.5, L, H, {12000, 16000, 10800, 14400, 600, 800, 8000, 7022}},
+        {"largeur nulle", 0, 16000, L, H, {}},
+        {"hauteur négative", 12000, -5, L, H, {}},
+        {"moins d'un twip", 0.4, 16000, L, H, {}},
+        {"largeur NaN", NAN, 16000, L, H, {}},
+        {"au-delà de 32 bits", 3e9, 16000, L, H, {}},
+        {"zone de dessin sans largeur", 12000, 16000, 0, H, {}},
+        {"zone de dessin sans hauteur", 12000, 16000, L, 0, {}},
+        {"hauteur imprimée hors 32 bits", 2e9, 16000, 1, 100, {}},
+    };
+    // clang-format on
+    for (const Ligne& l : lignes) {
+        const auto p = CalculeMiseEnPage(l.pw, l.ph, l.ld, l.hd);
+        const auto obtenu = p ? std::array{p->PW, p->PH, p->Wd, p->Hd, p->X, p->Y1, p->Y2, p->Hp}
+                              : std::array<int, 8>{};
+        EXPECT_EQ(obtenu, l.attendu) << l.nom;
+    }
+}
+
+TEST(Sortie, ImpressionsEtCopiesDUneSeance) {
+    Ondalis app;
+    app.Main();
+    PrepareRangs(app, {});
+    const Graphes g = app.graphes();
+    QTemporaryDir dossier;
+    const QString a = dossier.filePath("a.pdf"), b = dossier.filePath("b.pdf");
+    const QImage nu = Imprime(app, a); // no validated rank: only the frames
+    EXPECT_EQ(Couleurs(nu, ZoneSignal) + " / " + Couleurs(nu, ZoneHarmonique), "blue / blue");
+
+    PrepareRangs(app, {1, 2});
+    const QImage signal = g.signal->Image(), harmonique = g.harmonique->Image();
+    const QImage page = Imprime(app, a);
+    EXPECT_LT(PartManquante(signal, page, 40), 0.005);
+    EXPECT_LT(PartManquante(harmonique, page, 400), 0.005);
+    // Lines at the printer's resolution, no enlarged screen bitmap; the surfaces come back.
+    EXPECT_EQ(Sh("pdfimages -list " + a + " | tail -n +3 | wc -l"), "0");
+    EXPECT_TRUE(g.harmonique->Image() == harmonique && g.signal->Image() == signal);
+
+    // Ctrl+X copies the signal graph, cutting nothing; Ctrl+C replaces it by the harmonic graph.
+    app.frmOndalis().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app.frmOndalis()));
+    for (auto [touche, surface] : {std::pair{Qt::Key_X, signal}, {Qt::Key_C, harmonique}}) {
+        QTest::keyClick(&app.frmOndalis(), touche, Qt::ControlModifier);
+        const QImage copie = QGuiApplication::clipboard()->image();
+        EXPECT_EQ(copie.size(), QSize(511, 299));
+        EXPECT_EQ(copie.convertToFormat(QImage::Format_RGB32), surface);
+    }
+
+    // Rank 2 unvalidated: redrawn as if nothing had been copied, and the next page does not
+    // show it; printing over a file replaces it.
+    app.etat().Validation[2] = 0;
+    RetraceHarmoniques(app.etat(), g);
+    Ondalis temoin;
+    PrepareRangs(temoin, {1});
+    EXPECT_EQ(g.harmonique->Image(), temoin.graphes().harmonique->Image());
+    EXPECT_EQ(Couleurs(Imprime(app, b), ZoneHarmonique) + " / " +
+                  Couleurs(Imprime(app, a), ZoneHarmonique),
+              "blue navy / blue navy");
+
+    // Rank 1 unvalidated, not redrawn. The menu's print dialog cancelled, or confirmed with a
+    // file that cannot be written (reported), changes nothing; confirmed with a good file, it
+    // prints one page, then the harmonic surface ends bare while the rebuilt signal stays.
+    app.etat().Validation[1] = 0;
+    const QImage reste = g.harmonique->Image(), rebati = g.signal->Image();
+    for (QString fichier : {"", "x/y.pdf", "c.pdf"}) {
+        std::optional<BoiteModale> message; // comes once the print dialog is gone
+        BoiteModale dialogue([&](QWidget* w) {
+            auto* d = qobject_cast<QPrintDialog*>(w);
+            auto* nom = w->findChild<QLineEdit*>("filename");
+            ASSERT_TRUE(d && nom);
+            if (fichier.isEmpty()) return d->reject();
+            // Without a printer, the proposed file carries the program's name.
+            EXPECT_TRUE(nom->text().endsWith("/Ondalis.pdf")) << nom->text().toStdString();
+            nom->setText(dossier.filePath(fichier));
+            message.emplace([](QWidget* b) { b->close(); });
+            d->accept();
+        });
+        app.frmOndalis().mnuImprimer_Click();
+        EXPECT_TRUE(dialogue.vue());
+        const bool imprime = fichier == "c.pdf";
+        EXPECT_EQ(Sh("pdfinfo " + dossier.filePath(fichier) + " | awk '/^Pages/{print $2}'"),
+                  imprime ? "1" : "");
+        EXPECT_EQ(g.harmonique->Image(), imprime ? g.harmonique->ImageFond() : reste);
+        EXPECT_EQ(g.signal->Image(), rebati);
+        EXPECT_EQ(message && message->vue() ? message->titre() + " : " + message->texte() : "",
+                  fichier == "x/y.pdf" ? "Ondalis : Impossible d'imprimer les graphes." : "");
+    }
+}
