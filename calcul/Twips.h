@@ -15,9 +15,13 @@ inline int TwipsVersPixels(int twips) {
 }
 
 // The same mapping as a fraction, for drawing at a device pixel ratio or on a printer.
-inline double TwipsVersPixelsReel(double twips) { return twips / TwipsParPixel; }
+inline double TwipsVersPixelsReel(double twips) {
+    return twips / TwipsParPixel;
+}
 
-inline int PixelsVersTwips(int pixels) { return pixels * TwipsParPixel; }
+inline int PixelsVersTwips(int pixels) {
+    return pixels * TwipsParPixel;
+}
 
 // Twips to the nearest device pixel when one logical pixel spans `echelle` device pixels
 // (high-DPI screens, printers); at echelle 1 this is TwipsVersPixels.

@@ -16,13 +16,21 @@ CurseurVertical::CurseurVertical(QWidget* parent) : QScrollBar(Qt::Vertical, par
             Qt::DirectConnection);
 }
 
-void CurseurVertical::DefinitBornes(int haut, int bas) { setRange(-haut, -bas); }
+void CurseurVertical::DefinitBornes(int haut, int bas) {
+    setRange(-haut, -bas);
+}
 
-int CurseurVertical::Valeur() const { return -value(); }
+int CurseurVertical::Valeur() const {
+    return -value();
+}
 
-void CurseurVertical::DefinitValeur(int valeur) { setValue(-valeur); }
+void CurseurVertical::DefinitValeur(int valeur) {
+    setValue(-valeur);
+}
 
-int CurseurVertical::ValeurDefilement() const { return -sliderPosition(); }
+int CurseurVertical::ValeurDefilement() const {
+    return -sliderPosition();
+}
 
 void ZoneTexte::mousePressEvent(QMouseEvent* evenement) {
     QLineEdit::mousePressEvent(evenement);

@@ -18,9 +18,9 @@ public:
 
     // The range as the design gives it: the value at the top end, the value at the bottom end.
     void DefinitBornes(int haut, int bas);
-    int Valeur() const;                // the shown value
-    void DefinitValeur(int valeur);    // emits change before returning, on a real change
-    int ValeurDefilement() const;      // the value under the thumb while it is dragged
+    int Valeur() const;             // the shown value
+    void DefinitValeur(int valeur); // emits change before returning, on a real change
+    int ValeurDefilement() const;   // the value under the thumb while it is dragged
 
 signals:
     void change();

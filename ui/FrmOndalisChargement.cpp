@@ -57,7 +57,8 @@ bool FrmOndalis::eventFilter(QObject* objet, QEvent* evenement) {
         const QKeySequence touche(static_cast<QKeyEvent*>(evenement)->keyCombination());
         const auto actions = findChildren<QAction*>();
         for (const QAction* action : actions)
-            if (action->isEnabled() && !action->shortcut().isEmpty() && action->shortcut() == touche)
+            if (action->isEnabled() && !action->shortcut().isEmpty() &&
+                action->shortcut() == touche)
                 return true;
     } else if (evenement->type() == QEvent::MouseMove) {
         const auto [nom, index] = DessinOndalis::DecomposeNom(objet->objectName());
@@ -75,8 +76,14 @@ void FrmOndalis::closeEvent(QCloseEvent* evenement) {
     app_.Quitte();
 }
 
-void FrmOndalis::mnuAffichageAide_Click() { app_.frmAide().show(); }
+void FrmOndalis::mnuAffichageAide_Click() {
+    app_.frmAide().show();
+}
 
-void FrmOndalis::mnuGrapheSignal_Click() { app_.AfficheGraphes(); }
+void FrmOndalis::mnuGrapheSignal_Click() {
+    app_.AfficheGraphes();
+}
 
-void FrmOndalis::mnuQuitter_Click() { app_.Quitte(); }
+void FrmOndalis::mnuQuitter_Click() {
+    app_.Quitte();
+}

@@ -16,6 +16,8 @@ QString Bulle(int rang) {
     return QStringLiteral("Harmonique %1").arg(rang);
 }
 
+// The design is a table: its rows keep the layout they were typed in.
+// clang-format off
 std::vector<Controle> ConstruitTable() {
     std::vector<Controle> t;
     const QString vide;
@@ -124,6 +126,7 @@ std::vector<Controle> ConstruitTable() {
     }
     return t;
 }
+// clang-format on
 
 } // namespace
 

@@ -8,17 +8,17 @@
 namespace DessinOndalis {
 
 enum class Genre {
-    Option,       // option button drawn as a push button that stays pressed
+    Option,        // option button drawn as a push button that stays pressed
     BoutonBascule, // check box drawn as a push button that stays pressed
     Bouton,
-    Case,         // check box
-    Etiquette,    // label
-    Liste,        // drop-down list
-    Texte,        // text box
+    Case,           // check box
+    Etiquette,      // label
+    Liste,          // drop-down list
+    Texte,          // text box
     TexteAmplitude, // text box reporting clicks (amplitude texts)
-    Curseur,      // vertical slider
+    Curseur,        // vertical slider
     Image,
-    Cadre,        // frame without title
+    Cadre, // frame without title
 };
 
 enum class Conteneur { Fenetre, Frame1, Frame2 };
@@ -31,22 +31,22 @@ enum Drapeau : unsigned {
     Droite = 1u << 2,
     LectureSeule = 1u << 3,
     Bordure = 1u << 4,
-    Enveloppe = 1u << 5,  // the caption wraps over several lines
+    Enveloppe = 1u << 5, // the caption wraps over several lines
     Transparent = 1u << 6,
-    Coche = 1u << 7,      // selected / ticked at creation
+    Coche = 1u << 7, // selected / ticked at creation
     TexteRouge = 1u << 8,
     FondBordure = 1u << 9, // background in the colour of active window borders
     PointeurIcone = 1u << 10,
 };
 
 struct Controle {
-    QString nom;   // design name
-    int index;     // index in its array, -1 for a single control
+    QString nom; // design name
+    int index;   // index in its array, -1 for a single control
     Genre genre;
     Conteneur conteneur;
-    QString texte; // caption or text
+    QString texte;                      // caption or text
     int gauche, haut, largeur, hauteur; // twips
-    int tabulation; // tab index, -1 when the control has none
+    int tabulation;                     // tab index, -1 when the control has none
     unsigned drapeaux;
     Police police;
     QString bulle; // hover tip

@@ -107,13 +107,24 @@ QPolygon Courbe(FormeSignal forme, const Gabarit& g) {
     const int b = g.ligneBasse;
     switch (forme) {
     case FormeSignal::Rectangulaire:
-        return QPolygon({{AxeVertical, h}, {aT, h}, {aT, b}, {Periode, b}, {Periode, h},
-                         {aT + T, h}, {aT + T, b}, {aT + T + 8, b}});
+        return QPolygon({{AxeVertical, h},
+                         {aT, h},
+                         {aT, b},
+                         {Periode, b},
+                         {Periode, h},
+                         {aT + T, h},
+                         {aT + T, b},
+                         {aT + T + 8, b}});
     case FormeSignal::Triangle: {
         const int milieuBas = (aT + Periode) / 2;
         const int sommet = (AxeVertical + aT) / 2;
-        return QPolygon({{AxeVertical, AxeTemps}, {sommet, h}, {aT, AxeTemps}, {milieuBas, b},
-                         {Periode, AxeTemps}, {sommet + T, h}, {aT + T, AxeTemps},
+        return QPolygon({{AxeVertical, AxeTemps},
+                         {sommet, h},
+                         {aT, AxeTemps},
+                         {milieuBas, b},
+                         {Periode, AxeTemps},
+                         {sommet + T, h},
+                         {aT + T, AxeTemps},
                          {aT + T + 8, AxeTemps + 5}});
     }
     case FormeSignal::DentsDeScie:
@@ -122,7 +133,8 @@ QPolygon Courbe(FormeSignal forme, const Gabarit& g) {
     // Slow rise to the peak at aT, steep fall back to the axis at T, then the next rise.
     const int finMontee = Periode + 50;
     const int hauteurFin = AxeTemps - (AxeTemps - h) * (finMontee - Periode) / (aT - AxeVertical);
-    return QPolygon({{AxeVertical, AxeTemps}, {aT, h}, {Periode, AxeTemps}, {finMontee, hauteurFin}});
+    return QPolygon(
+        {{AxeVertical, AxeTemps}, {aT, h}, {Periode, AxeTemps}, {finMontee, hauteurFin}});
 }
 
 } // namespace

@@ -13,7 +13,8 @@ QString TexteSurvol(const QString& nom, int index, bool curseurActif) {
     if (nom == u"optChoix" && index == 1)
         return QStringLiteral("Cliquer ici pour choisir un signal prédéfini.") + RetourLigne +
                QStringLiteral("Choisir le signal ci-dessous.");
-    if (nom == u"chkHarmonic") return QStringLiteral("Cliquer ici pour valider l'harmonic de rang ") + n;
+    if (nom == u"chkHarmonic")
+        return QStringLiteral("Cliquer ici pour valider l'harmonic de rang ") + n;
     if (nom == u"txtHarmonic") {
         const QString debut = QStringLiteral("Amplitude en % de l'harmonique de rang ") + n;
         if (!curseurActif) return debut + QStringLiteral(". Réglage IMPOSSIBLE dans ce cas.");
@@ -53,4 +54,6 @@ QString TexteLblInfo() {
            QStringLiteral("Déplacer le curseur sur l'écran et observer.");
 }
 
-QString TexteInitialLblInfo() { return QStringLiteral("Fenêtre d'information."); }
+QString TexteInitialLblInfo() {
+    return QStringLiteral("Fenêtre d'information.");
+}

@@ -15,7 +15,9 @@
 
 namespace {
 
-bool Exposee(QWidget& w) { return w.windowHandle() && w.windowHandle()->isExposed(); }
+bool Exposee(QWidget& w) {
+    return w.windowHandle() && w.windowHandle()->isExposed();
+}
 
 // Start routine, then events until the four windows are exposed.
 void BM_Demarrage(benchmark::State& etat) {
@@ -57,7 +59,8 @@ void BM_MemoireProcessus(benchmark::State& etat) {
         programme.waitForStarted();
         QElapsedTimer attente;
         attente.start();
-        while (attente.elapsed() < 1500) QApplication::processEvents(QEventLoop::AllEvents, 50);
+        while (attente.elapsed() < 1500)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
         ko = ResidentKo(programme.processId());
         programme.kill();
         programme.waitForFinished();

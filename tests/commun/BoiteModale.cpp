@@ -35,4 +35,6 @@ BoiteModale::BoiteModale(std::function<void(QWidget*)> reponse, int delaiMs)
     interne_->minuterie.start();
 }
 
-BoiteModale::~BoiteModale() { delete interne_; }
+BoiteModale::~BoiteModale() {
+    delete interne_;
+}

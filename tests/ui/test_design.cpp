@@ -11,6 +11,8 @@
 #include <QtWidgets>
 #include <gtest/gtest.h>
 
+// The tables below keep one control, menu entry or hover text per line.
+// clang-format off
 inline void PrintTo(const QString& texte, std::ostream* flux) { *flux << texte.toStdString(); }
 
 namespace {
@@ -340,3 +342,4 @@ TEST(ImagesSignaux, PixelsClefs) {
         EXPECT_TRUE(noirsMoyenne > 10 && noirsMoyenne < 35 && noirsAT > 4 && noirsAT < 15) << aT;
     }
 }
+// clang-format on
