@@ -42,8 +42,9 @@ public:
     // The current content (white, background picture, lines) at the given device pixel ratio:
     // LargeurDessin x HauteurDessin pixels at ratio 1.
     QImage Image(qreal ratio = 1.0) const;
-    // Paints the current content scaled into `cible` (any device: printer, PDF, image). The
-    // painter's units are taken as device pixels: lines are snapped to them.
+    // Paints the current content at `cible`'s top-left corner, scaled uniformly so that the
+    // drawing area spans `cible`'s width, clipped to `cible` (any device: printer, PDF, image).
+    // The painter's units are taken as device pixels: lines are snapped to them.
     void Rend(QPainter& peintre, const QRectF& cible) const;
 
     struct Trait {
