@@ -37,7 +37,6 @@ public:
     void CopieFond(const SurfaceGraphe& source);
     // The background at the drawing area's size (LargeurDessin x HauteurDessin), on white.
     QImage ImageFond() const;
-    bool FondEstRepere() const { return fondRepere_; }
 
     // The current content (white, background picture, lines) at the given device pixel ratio:
     // LargeurDessin x HauteurDessin pixels at ratio 1.
