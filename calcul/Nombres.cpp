@@ -1,5 +1,6 @@
 #include "calcul/Nombres.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -194,20 +195,22 @@ std::int16_t PlancherEntier16(double x) {
     return static_cast<std::int16_t>(r);
 }
 
+namespace {
+
+// A whole number clipped to the 16-bit range; NaN gives 0.
+std::int16_t Borne16(double entier) {
+    if (std::isnan(entier)) return 0;
+    return static_cast<std::int16_t>(std::clamp(entier, -32768.0, 32767.0));
+}
+
+} // namespace
+
 std::int16_t VersEntier16Borne(double x) {
-    if (std::isnan(x)) return 0;
-    const double r = std::nearbyint(x);
-    if (r <= -32768.0) return -32768;
-    if (r >= 32767.0) return 32767;
-    return static_cast<std::int16_t>(r);
+    return Borne16(std::nearbyint(x));
 }
 
 std::int16_t PlancherEntier16Borne(double x) {
-    if (std::isnan(x)) return 0;
-    const double r = std::floor(x);
-    if (r <= -32768.0) return -32768;
-    if (r >= 32767.0) return 32767;
-    return static_cast<std::int16_t>(r);
+    return Borne16(std::floor(x));
 }
 
 float VersSimple(double x) {

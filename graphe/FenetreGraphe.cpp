@@ -1,5 +1,7 @@
 #include "graphe/FenetreGraphe.h"
 
+#include "graphe/RectTwips.h"
+
 #include "calcul/Twips.h"
 
 #include <QWidget>
@@ -15,8 +17,7 @@ void PrepareFenetreGraphe(QWidget& fenetre) {
 }
 
 void PlaceTwips(QWidget& controle, int gauche, int haut, int largeur, int hauteur) {
-    controle.setGeometry(TwipsVersPixels(gauche), TwipsVersPixels(haut), TwipsVersPixels(largeur),
-                         TwipsVersPixels(hauteur));
+    controle.setGeometry(RectTwips(gauche, haut, largeur, hauteur));
 }
 
 bool EstToucheDisposition(int touche) {

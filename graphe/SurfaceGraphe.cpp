@@ -1,5 +1,6 @@
 #include "graphe/SurfaceGraphe.h"
 
+#include "calcul/Nombres.h"
 #include "calcul/Twips.h"
 #include "graphe/Repere.h"
 
@@ -8,17 +9,12 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <unordered_set>
 
 using Calcul_Graphe::TwipsVersPixelsEchelle;
+using Calcul_Graphe::VersEntier16Borne;
 
 namespace {
-
-std::int16_t Borne16(int v) {
-    return static_cast<std::int16_t>(std::clamp<int>(v, std::numeric_limits<std::int16_t>::min(),
-                                                     std::numeric_limits<std::int16_t>::max()));
-}
 
 std::uint64_t Cle(const SurfaceGraphe::Trait& t) {
     auto u = [](std::int16_t v) {
@@ -66,7 +62,8 @@ void SurfaceGraphe::Efface() {
 }
 
 void SurfaceGraphe::Ligne(int x1, int y1, int x2, int y2, QColor couleur) {
-    const Trait trait{Borne16(x1), Borne16(y1), Borne16(x2), Borne16(y2), couleur.rgb()};
+    const Trait trait{VersEntier16Borne(x1), VersEntier16Borne(y1), VersEntier16Borne(x2),
+                      VersEntier16Borne(y2), couleur.rgb()};
     traits_.push_back(trait);
     if (traits_.size() >= seuilCompactage_) Compacte();
 

@@ -1,5 +1,7 @@
 #include "ui/FrmAbout.h"
 
+#include "graphe/RectTwips.h"
+
 #include "calcul/Twips.h"
 #include "ui/Adaptateurs.h"
 #include "ui/Icone.h"
@@ -19,11 +21,6 @@ constexpr int LargeurClient = 5730;
 constexpr int HauteurClient = 4680;
 constexpr int GaucheClient = 2340;
 constexpr int HautClient = 1935;
-
-QRect RectTwips(int gauche, int haut, int largeur, int hauteur) {
-    return QRect(TwipsVersPixels(gauche), TwipsVersPixels(haut), TwipsVersPixels(largeur),
-                 TwipsVersPixels(hauteur));
-}
 
 // A label of the design: place in twips, Times New Roman at the given size, black or blue.
 struct Etiquette {

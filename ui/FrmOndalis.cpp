@@ -4,6 +4,7 @@
 
 #include "app/Ondalis.h"
 #include "calcul/Twips.h"
+#include "graphe/RectTwips.h"
 #include "ui/Adaptateurs.h"
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalisDesign.h"
@@ -179,8 +180,7 @@ void FrmOndalis::ConstruitControles() {
         if (c.police != Police::Defaut) w->setFont(PoliceDe(c.police));
         DefinitTexte(w, c);
         DefinitCouleurs(w, c);
-        w->setGeometry(TwipsVersPixels(c.gauche), TwipsVersPixels(c.haut),
-                       TwipsVersPixels(c.largeur), TwipsVersPixels(c.hauteur));
+        w->setGeometry(RectTwips(c.gauche, c.haut, c.largeur, c.hauteur));
         if (!c.bulle.isEmpty()) w->setToolTip(c.bulle);
         if (c.drapeaux & PointeurIcone) w->setCursor(Qt::PointingHandCursor);
         if (c.drapeaux & Cache) w->setVisible(false);

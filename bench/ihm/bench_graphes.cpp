@@ -1,4 +1,5 @@
 // Full redraw of both graphs with every rank validated, through the real windows.
+#include "bench/ihm/OnzeRangs.h"
 #include "calcul/Etat.h"
 #include "graphe/FrmGrapheHarmonic.h"
 #include "graphe/FrmGrapheSignal.h"
@@ -32,13 +33,7 @@ struct Montage {
         // Exposed windows, so that repaint() really paints.
         for (int essai = 0; essai < 100 && !(Expose(harmonic) && Expose(signal)); ++essai)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        for (int i = 0; i < NombrePoints; ++i) {
-            etat.Harmonique[i][0] = 10.0f;
-            for (int n = 1; n < NombreRangs; ++n)
-                etat.Harmonique[i][n] =
-                    (60.0f / n) * std::sin(2.0f * n * etat.Pi * etat.Abscisse[i] / 6800.0f);
-        }
-        etat.Validation.fill(1);
+        RemplitOnzeRangs(etat);
     }
 };
 

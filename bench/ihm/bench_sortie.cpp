@@ -1,6 +1,7 @@
 // Output: one printed page composed and written to a PDF file, and one clipboard copy, with
 // every rank validated and drawn.
 #include "app/Ondalis.h"
+#include "bench/ihm/OnzeRangs.h"
 #include "graphe/SurfaceGraphe.h"
 #include "graphe/TraceGraphes.h"
 #include "output/Sortie.h"
@@ -19,13 +20,7 @@ namespace {
 void PrepareOnzeRangs(Ondalis& app) {
     Etat& etat = app.etat();
     InitialiseConstantes(etat);
-    for (int i = 0; i < NombrePoints; ++i) {
-        etat.Harmonique[i][0] = 10.0f;
-        for (int n = 1; n < NombreRangs; ++n)
-            etat.Harmonique[i][n] =
-                (60.0f / n) * std::sin(2.0f * n * etat.Pi * etat.Abscisse[i] / 6800.0f);
-    }
-    etat.Validation.fill(1);
+    RemplitOnzeRangs(etat);
     RetraceHarmoniques(etat, app.graphes());
 }
 
