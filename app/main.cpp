@@ -1,30 +1,102 @@
 // Ondalis: rebuilds a periodic signal from its mean value and harmonics.
+#include "OndalisVersion.h"
 #include "app/Ondalis.h"
 
 #include <QApplication>
-#include <QGuiApplication>
+#include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStringList>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
+
+namespace {
+
+const char* const TexteAide =
+    "Usage : ondalis [options]\n"
+    "Recomposition harmonique : reconstitue un signal périodique à partir de sa valeur\n"
+    "moyenne et de ses harmoniques de rang 1 à 10 (séries de Fourier).\n"
+    "\n"
+    "Options :\n"
+    "  -h, --help       Affiche cette aide et quitte.\n"
+    "  -v, --version    Affiche la version et quitte.\n"
+    "\n"
+    "Les options de Qt sont aussi acceptées, par exemple :\n"
+    "  -platform NOM    Système de fenêtrage (xcb, wayland, offscreen).\n"
+    "  -style NOM       Style des fenêtres (Fusion, Windows).\n";
+
+// Messages Qt writes while it opens the display, held back: if the display cannot be opened,
+// the user reads one French sentence instead of Qt's English lines.
+QStringList MessagesDemarrage;
+
+[[noreturn]] void AffichageInaccessible() {
+    const QByteArray affichage = qgetenv("DISPLAY");
+    const QByteArray detail = affichage.isEmpty()
+                                  ? QByteArray("DISPLAY n'est pas défini")
+                                  : "l'affichage « " + affichage + " » ne répond pas";
+    std::fprintf(stderr,
+                 "ondalis : aucun affichage graphique accessible (%s).\n"
+                 "Lancer le programme dans une session graphique, ou sous Xvfb :\n"
+                 "  xvfb-run -a ondalis\n",
+                 detail.constData());
+    std::fflush(stderr);
+    // Qt would abort right after a fatal message; the process ends here with a plain failure.
+    std::_Exit(EXIT_FAILURE);
+}
+
+void GardeDemarrage(QtMsgType type, const QMessageLogContext& contexte, const QString& message) {
+    if (type == QtFatalMsg) AffichageInaccessible();
+    MessagesDemarrage << qFormatLogMessage(type, contexte, message);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    // Without a display Qt would abort with a cryptic message: say what is missing instead.
-    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
-    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    if (!x11 && !wayland && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fprintf(stderr, "ondalis : aucun affichage graphique (DISPLAY n'est pas défini).\n"
-                             "Lancer le programme dans une session graphique, ou sous Xvfb :\n"
-                             "  xvfb-run -a ./build/ondalis\n");
+    // --help and --version are answered before anything touches the display. Qt's own options
+    // are still in argv here: read single-dash words whole so "-stylesheet" is no "-h".
+    QCommandLineParser analyseur;
+    analyseur.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption aide(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    analyseur.addOptions({aide, version});
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    analyseur.parse(arguments);
+    if (analyseur.isSet(aide)) {
+        std::fputs(TexteAide, stdout);
+        return EXIT_SUCCESS;
+    }
+    if (analyseur.isSet(version)) {
+        std::puts(ONDALIS_TITRE " " ONDALIS_VERSION);
+        return EXIT_SUCCESS;
+    }
+
+    // Opening the display: no display, or one that does not answer, ends with a clear message
+    // and exit code 1 instead of Qt's abort; -platform and QT_QPA_PLATFORM are honoured as usual.
+    const QtMessageHandler gestionnaire = qInstallMessageHandler(GardeDemarrage);
+    QApplication application(argc, argv);
+    qInstallMessageHandler(gestionnaire);
+    for (const QString& message : std::as_const(MessagesDemarrage))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+
+    // Qt has taken its own options out of the arguments: whatever is left must be ours.
+    if (!analyseur.parse(QApplication::arguments()) || !analyseur.positionalArguments().isEmpty()) {
+        const QStringList options = analyseur.unknownOptionNames();
+        const QString refus = options.isEmpty() ? analyseur.positionalArguments().constFirst()
+                              : options.constFirst().size() == 1 ? "-" + options.constFirst()
+                                                                 : "--" + options.constFirst();
+        std::fprintf(stderr, "ondalis : argument inconnu « %s ».\nVoir « ondalis --help ».\n",
+                     qPrintable(refus));
         return EXIT_FAILURE;
     }
-    QApplication application(argc, argv);
+
     QApplication::setApplicationName(QStringLiteral(ONDALIS_TITRE));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(ONDALIS_VERSION_MAJEURE)
-                                            .arg(ONDALIS_VERSION_MINEURE)
-                                            .arg(ONDALIS_REVISION));
+    QApplication::setApplicationVersion(QStringLiteral(ONDALIS_VERSION));
+    // The window icon on Wayland, and the menu entry the desktop groups the windows under.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ONDALIS_ID));
 
     // Qt's own dialog buttons in French ("Annuler"), like the program's texts.
     QTranslator traduction;

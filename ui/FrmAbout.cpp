@@ -2,6 +2,7 @@
 
 #include "graphe/RectTwips.h"
 
+#include "OndalisVersion.h"
 #include "calcul/Twips.h"
 #include "ui/Adaptateurs.h"
 #include "ui/Icone.h"
@@ -87,7 +88,8 @@ FrmAbout::FrmAbout(QWidget* parent)
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(RectTwips(120, 240, 480, 480));
-    picIcon->setPixmap(ImageIcone(32));
+    // Drawn for the screen's pixel ratio, so it stays sharp when the desktop is scaled.
+    picIcon->setPixmap(IconeProgramme().pixmap(QSize(32, 32), devicePixelRatioF()));
 
     for (const Etiquette& e : Etiquettes) {
         auto* etiquette = new QLabel(TexteQt(QString::fromUtf8(e.texte)), this);

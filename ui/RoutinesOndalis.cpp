@@ -1,5 +1,6 @@
 #include "ui/RoutinesOndalis.h"
 
+#include "OndalisVersion.h"
 #include "app/Ondalis.h"
 #include "calcul/Nombres.h"
 #include "calcul/Reglage.h"

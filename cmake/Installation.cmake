@@ -1,0 +1,59 @@
+# What `cmake --install` puts where: the program, its desktop entry, AppStream metainfo, the
+# icon in the hicolor theme, the manual page and the licence. The Debian package takes the same
+# files (component Programme) plus the two files Debian wants in the documentation folder
+# (component Debian, left out of a plain install).
+
+set(CMAKE_INSTALL_DOCDIR "share/doc/${ONDALIS_EXECUTABLE}" CACHE PATH "Documentation folder")
+include(GNUInstallDirs)
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME Programme)
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+  GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(ONDALIS_SOURCES_INSTALLATION ${PROJECT_SOURCE_DIR}/installation)
+set(ONDALIS_GENERE ${PROJECT_BINARY_DIR}/installation)
+
+# The icon files come from the drawing the program itself shows.
+find_package(Qt6 REQUIRED COMPONENTS Gui)
+add_executable(ondalis_icones ${PROJECT_SOURCE_DIR}/outils/GenereIcones.cpp
+  ${PROJECT_SOURCE_DIR}/ui/Icone.cpp ${PROJECT_SOURCE_DIR}/ui/Icone.h)
+target_include_directories(ondalis_icones PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(ondalis_icones PRIVATE Qt6::Gui)
+set(ONDALIS_TAILLES_ICONE 16 22 24 32 48 64 128 256)
+set(ONDALIS_FICHIERS_ICONE ${ONDALIS_GENERE}/hicolor/scalable/apps/${ONDALIS_ID}.svg)
+foreach(taille ${ONDALIS_TAILLES_ICONE})
+  list(APPEND ONDALIS_FICHIERS_ICONE
+    ${ONDALIS_GENERE}/hicolor/${taille}x${taille}/apps/${ONDALIS_ID}.png)
+endforeach()
+add_custom_command(OUTPUT ${ONDALIS_FICHIERS_ICONE}
+  COMMAND ondalis_icones ${ONDALIS_GENERE} ${ONDALIS_ID}
+  DEPENDS ondalis_icones
+  COMMENT "Icônes d'Ondalis" VERBATIM)
+
+# Text files with the name, identifier and version filled in; compressed ones without a
+# timestamp, so two builds give the same bytes.
+configure_file(${ONDALIS_SOURCES_INSTALLATION}/ondalis.desktop.in
+  ${ONDALIS_GENERE}/${ONDALIS_ID}.desktop @ONLY)
+configure_file(${ONDALIS_SOURCES_INSTALLATION}/ondalis.metainfo.xml.in
+  ${ONDALIS_GENERE}/${ONDALIS_ID}.metainfo.xml @ONLY)
+configure_file(${ONDALIS_SOURCES_INSTALLATION}/copyright.in ${ONDALIS_GENERE}/copyright @ONLY)
+foreach(texte ondalis.1 changelog)
+  configure_file(${ONDALIS_SOURCES_INSTALLATION}/${texte}.in ${ONDALIS_GENERE}/${texte} @ONLY)
+  add_custom_command(OUTPUT ${ONDALIS_GENERE}/${texte}.gz
+    COMMAND sh -c "gzip -9nc '${ONDALIS_GENERE}/${texte}' > '${ONDALIS_GENERE}/${texte}.gz'"
+    DEPENDS ${ONDALIS_GENERE}/${texte} VERBATIM)
+endforeach()
+add_custom_target(ondalis_installation ALL DEPENDS ${ONDALIS_FICHIERS_ICONE}
+  ${ONDALIS_GENERE}/ondalis.1.gz ${ONDALIS_GENERE}/changelog.gz)
+
+install(TARGETS ondalis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${ONDALIS_GENERE}/${ONDALIS_ID}.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${ONDALIS_GENERE}/${ONDALIS_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(DIRECTORY ${ONDALIS_GENERE}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+install(FILES ${ONDALIS_GENERE}/ondalis.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Debian keeps licences in /usr/share/common-licenses and refers to them from its copyright file.
+install(FILES ${PROJECT_SOURCE_DIR}/COPYING DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT Licence)
+install(FILES ${ONDALIS_GENERE}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR}
+  COMPONENT Debian EXCLUDE_FROM_ALL)
+install(FILES ${ONDALIS_GENERE}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR}
+  COMPONENT Debian EXCLUDE_FROM_ALL)
