@@ -3,8 +3,9 @@
 # files (component Programme) plus the two files Debian wants in the documentation folder
 # (component Debian, left out of a plain install).
 
-set(CMAKE_INSTALL_DOCDIR "share/doc/${ONDALIS_EXECUTABLE}" CACHE PATH "Documentation folder")
 include(GNUInstallDirs)
+# Named after the package, as Debian wants, not after the CMake project.
+set(ONDALIS_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/${ONDALIS_EXECUTABLE})
 set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME Programme)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
   GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
@@ -52,8 +53,8 @@ install(FILES ${ONDALIS_GENERE}/${ONDALIS_ID}.metainfo.xml
 install(DIRECTORY ${ONDALIS_GENERE}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${ONDALIS_GENERE}/ondalis.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # Debian keeps licences in /usr/share/common-licenses and refers to them from its copyright file.
-install(FILES ${PROJECT_SOURCE_DIR}/COPYING DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT Licence)
-install(FILES ${ONDALIS_GENERE}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR}
+install(FILES ${PROJECT_SOURCE_DIR}/COPYING DESTINATION ${ONDALIS_DOCDIR} COMPONENT Licence)
+install(FILES ${ONDALIS_GENERE}/copyright DESTINATION ${ONDALIS_DOCDIR}
   COMPONENT Debian EXCLUDE_FROM_ALL)
-install(FILES ${ONDALIS_GENERE}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR}
+install(FILES ${ONDALIS_GENERE}/changelog.gz DESTINATION ${ONDALIS_DOCDIR}
   COMPONENT Debian EXCLUDE_FROM_ALL)

@@ -25,11 +25,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 # French labels on Qt's own dialog buttons.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# CPack puts the summary on the synopsis line; this is the extended part.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Ondalis est un outil d'enseignement des séries de Fourier. Il reconstitue un
-signal périodique en additionnant sa valeur moyenne et ses harmoniques de rang 1
-à 10, réglés au curseur ou calculés pour un signal rectangulaire, triangulaire
-ou en dents de scie, et trace chaque harmonique et leur somme sur une période.")
+  "Ondalis est un outil d'enseignement des séries de Fourier. Il reconstitue
+un signal périodique en additionnant sa valeur moyenne et ses harmoniques
+de rang 1 à 10, réglés au curseur ou calculés pour un signal rectangulaire,
+triangulaire ou en dents de scie, et trace chaque harmonique et leur somme
+sur une période.")
 
 include(CPack)
