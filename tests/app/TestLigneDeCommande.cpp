@@ -1,0 +1,132 @@
+// The program's command line, run as a separate process: help and version without a display,
+// a missing or silent display refused with a French sentence and exit code 1 (never an abort),
+// Qt's own options and QT_QPA_PLATFORM let through to Qt.
+#include "OndalisVersion.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A display number nothing listens on.
+QString AffichageMuet() {
+    int n = 4242;
+    while (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
+           QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+        ++n;
+    return QStringLiteral(":%1").arg(n);
+}
+
+struct Lancement {
+    const char* nom;
+    QStringList arguments;
+    QString affichage;  // DISPLAY, empty for none
+    QString plateforme; // QT_QPA_PLATFORM, empty for none
+    int code;           // expected exit code
+    QString sortie;     // expected in standard output ("" : nothing at all)
+    QString erreur;     // expected in standard error ("" : nothing at all)
+};
+
+struct Resultat {
+    QProcess::ExitStatus fin;
+    int code;
+    QString sortie, erreur;
+};
+
+Resultat Lance(const Lancement& l) {
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environnement.remove(QString::fromLatin1(variable));
+    if (!l.affichage.isEmpty()) environnement.insert(QStringLiteral("DISPLAY"), l.affichage);
+    if (!l.plateforme.isEmpty())
+        environnement.insert(QStringLiteral("QT_QPA_PLATFORM"), l.plateforme);
+    // Qt's own start-up chatter is not the program's output.
+    environnement.insert(QStringLiteral("XDG_RUNTIME_DIR"), QDir::tempPath());
+    QProcess processus;
+    processus.setProcessEnvironment(environnement);
+    processus.start(QStringLiteral(ONDALIS_BINAIRE), l.arguments);
+    processus.waitForFinished(60000);
+    return {processus.exitStatus(), processus.exitCode(),
+            QString::fromUtf8(processus.readAllStandardOutput()),
+            QString::fromUtf8(processus.readAllStandardError())};
+}
+
+const QString Version = QStringLiteral("Ondalis " ONDALIS_VERSION "\n");
+const QString SansAffichage =
+    QStringLiteral("ondalis : aucun affichage graphique accessible (DISPLAY n'est pas défini).\n"
+                   "Lancer le programme dans une session graphique, ou sous Xvfb :\n"
+                   "  xvfb-run -a ondalis\n");
+const QString Aide = QStringLiteral("Usage : ondalis [options]\n");
+
+} // namespace
+
+TEST(LigneDeCommande, ChaqueLancementDonneSaSortieEtSonCode) {
+    const QString muet = AffichageMuet();
+    const Lancement lancements[] = {
+        {"aide", {"--help"}, "", "", 0, Aide, ""},
+        {"aide courte", {"-h"}, "", "", 0, Aide, ""},
+        {"aide avec un affichage muet", {"--help"}, muet, "", 0, Aide, ""},
+        {"version", {"--version"}, "", "", 0, Version, ""},
+        {"version courte", {"-v"}, "", "", 0, Version, ""},
+        // A Qt option whose letters include h must not be read as -h.
+        {"version après -stylesheet",
+         {"-stylesheet", "x.qss", "--version"},
+         "",
+         "",
+         0,
+         Version,
+         ""},
+        {"sans affichage", {}, "", "", 1, "", SansAffichage},
+        {"affichage muet",
+         {},
+         muet,
+         "",
+         1,
+         "",
+         "ondalis : aucun affichage graphique accessible (l'affichage « " + muet +
+             " » ne répond pas).\n"
+             "Lancer le programme dans une session graphique, ou sous Xvfb :\n"
+             "  xvfb-run -a ondalis\n"},
+        // Unknown arguments are refused once Qt has taken its own: getting that far shows the
+        // display check let -platform and QT_QPA_PLATFORM through.
+        {"-platform offscreen sans affichage",
+         {"-platform", "offscreen", "--inconnue"},
+         "",
+         "",
+         1,
+         "",
+         "argument inconnu « --inconnue »"},
+        {"QT_QPA_PLATFORM sans affichage",
+         {"-x"},
+         "",
+         "offscreen",
+         1,
+         "",
+         "argument inconnu « -x »"},
+        {"argument en trop",
+         {"fichier.txt"},
+         "",
+         "offscreen",
+         1,
+         "",
+         "argument inconnu « fichier.txt »"},
+    };
+    for (const Lancement& l : lancements) {
+        SCOPED_TRACE(l.nom);
+        const Resultat r = Lance(l);
+        EXPECT_EQ(r.fin, QProcess::NormalExit);
+        EXPECT_EQ(r.code, l.code);
+        if (l.sortie.isEmpty())
+            EXPECT_EQ(r.sortie, QString());
+        else
+            EXPECT_TRUE(r.sortie.startsWith(l.sortie)) << r.sortie.toStdString();
+        if (l.erreur.isEmpty())
+            EXPECT_EQ(r.erreur, QString());
+        else
+            EXPECT_TRUE(r.erreur.contains(l.erreur)) << r.erreur.toStdString();
+        // Qt's English lines never reach the user in place of the French sentence.
+        EXPECT_FALSE(r.erreur.contains(QStringLiteral("qt.qpa"))) << r.erreur.toStdString();
+    }
+}

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks the installed tree: every file in its
+# place with its mode and nothing else, the desktop entry and the metainfo accepted by the
+# distributions' validators and pointing at the installed program and icon, icons of the right
+# sizes, a readable manual page, the licence, and an installed program that knows its version.
+# Usage: bash installation.sh <build folder> <work folder>
+# Exit code 77 (skipped) when a checking tool is missing, except under CI, where it fails.
+set -u
+construction=$(realpath "${1:?dossier de construction}")
+travail=${2:?dossier de travail}
+rm -rf "$travail" && mkdir -p "$travail"
+prefixe=$(realpath "$travail")/prefixe
+echecs=0
+echec() { echo "ECHEC : $*" >&2; echecs=$((echecs + 1)); }
+
+for outil in desktop-file-validate appstreamcli identify xmllint readelf man; do
+  if ! command -v "$outil" >/dev/null; then
+    echo "outil absent : $outil" >&2
+    [ "${CI:-}" = true ] && exit 1
+    exit 77
+  fi
+done
+
+defini() { sed -n "s/^#define $1 \"\(.*\)\"$/\1/p" "$construction/genere/OndalisVersion.h"; }
+id=$(defini ONDALIS_ID)
+version=$(defini ONDALIS_VERSION)
+
+cmake --install "$construction" --prefix "$prefixe" >"$travail/install.log" 2>&1 ||
+  { cat "$travail/install.log" >&2; echo "ECHEC : cmake --install" >&2; exit 1; }
+cd "$prefixe" || exit 1
+
+# The whole tree, file by file with its mode; the Debian-only files stay out of a plain install.
+attendus=(
+  "755 bin/ondalis"
+  "644 share/applications/$id.desktop"
+  "644 share/metainfo/$id.metainfo.xml"
+  "644 share/icons/hicolor/scalable/apps/$id.svg"
+  "644 share/man/man1/ondalis.1.gz"
+  "644 share/doc/ondalis/COPYING"
+)
+tailles=(16 22 24 32 48 64 128 256)
+for t in "${tailles[@]}"; do attendus+=("644 share/icons/hicolor/${t}x${t}/apps/$id.png"); done
+diff <(printf '%s\n' "${attendus[@]}" | sort) <(find . -type f -printf '%m %P\n' | sort) ||
+  echec "l'arbre installé diffère de la liste attendue (< attendu, > installé)"
+find . -type d ! -perm 755 -printf '%m %P\n' | grep . && echec "dossiers sans le mode 755"
+
+# Icons: each PNG has its size, the SVG is well-formed and scalable.
+for t in "${tailles[@]}"; do
+  fichier="share/icons/hicolor/${t}x${t}/apps/$id.png"
+  [ "$(identify -format '%wx%h' "$fichier" 2>/dev/null)" = "${t}x${t}" ] || echec "$fichier n'a pas ${t}x${t} pixels"
+done
+svg="share/icons/hicolor/scalable/apps/$id.svg"
+xmllint --noout "$svg" || echec "$svg n'est pas du XML valide"
+grep -q 'viewBox="0 0 32 32"' "$svg" || echec "$svg n'a pas de viewBox"
+
+# Desktop entry: valid, French texts, the mandated categories, Exec and Icon resolve here.
+entree="share/applications/$id.desktop"
+desktop-file-validate "$entree" | grep -v ': hint: ' | grep . && echec "desktop-file-validate : $entree"
+cle() { sed -n "s/^$1=//p" "$entree"; }
+[ "$(cle Categories)" = "Education;Science;Math;" ] || echec "Categories : $(cle Categories)"
+[ "$(cle Icon)" = "$id" ] || echec "Icon : $(cle Icon) au lieu de $id"
+[ -x "bin/$(cle Exec | cut -d' ' -f1)" ] || echec "Exec : $(cle Exec) n'est pas dans bin/"
+[ "$(cle Name)" = Ondalis ] || echec "Name : $(cle Name)"
+cle Comment | grep -q 'harmoniques' || echec "Comment n'est pas le texte français"
+
+# AppStream: valid offline, same identifier, launched by the desktop entry, this version.
+meta="share/metainfo/$id.metainfo.xml"
+appstreamcli validate --no-net "$meta" >"$travail/appstream.log" 2>&1 ||
+  { cat "$travail/appstream.log" >&2; echec "appstreamcli validate : $meta"; }
+valeur() { xmllint --xpath "string($1)" "$meta"; }
+[ "$(valeur /component/id)" = "$id" ] || echec "metainfo : id $(valeur /component/id)"
+[ "$(valeur "/component/launchable[@type='desktop-id']")" = "$id.desktop" ] || echec "metainfo : launchable"
+[ "$(valeur '/component/releases/release[1]/@version')" = "$version" ] || echec "metainfo : version"
+[ "$(valeur '/component/content_rating/@type')" = oars-1.1 ] || echec "metainfo : content_rating"
+[ -n "$(valeur '/component/screenshots/screenshot/image')" ] || echec "metainfo : pas de capture"
+
+# Manual page: compressed, renders without groff warnings, French sections.
+page=share/man/man1/ondalis.1.gz
+avertissements=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >"$travail/man.txt")
+[ -z "$avertissements" ] || echec "man : $avertissements"
+for section in NOM SYNOPSIS DESCRIPTION OPTIONS; do
+  grep -q "^$section" "$travail/man.txt" || echec "man : section $section absente"
+done
+
+# Licence: the GPL, version 3.
+head -3 share/doc/ondalis/COPYING | grep -q 'GNU GENERAL PUBLIC LICENSE' &&
+  sed -n 2p share/doc/ondalis/COPYING | grep -q 'Version 3' || echec "COPYING n'est pas la GPL 3"
+
+# The installed program: no path into the build folder, and it answers without a display.
+readelf -d bin/ondalis | grep -E 'RPATH|RUNPATH' | grep -F "$construction" && echec "bin/ondalis garde un chemin vers $construction"
+sortie=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM bin/ondalis --version 2>&1)
+[ "$sortie" = "Ondalis $version" ] || echec "bin/ondalis --version : $sortie"
+
+[ "$echecs" -eq 0 ] && echo "installation conforme ($(find . -type f | wc -l) fichiers)"
+exit $((echecs > 0))
