@@ -99,6 +99,8 @@ QImage DessinIcone(int taille) {
     }
     QPen stylo(QColor::fromRgb(Blanc), taille >= 32 ? trait : 0);
     stylo.setJoinStyle(Qt::RoundJoin);
+    // A wider pen's square caps would reach past the screen's edges.
+    if (trait > 1) stylo.setCapStyle(Qt::FlatCap);
     peintre.setPen(stylo);
     peintre.drawPolyline(sinus);
     peintre.end();
