@@ -1,7 +1,9 @@
 #include "calcul/Signaux.h"
 
 #include "calcul/Nombres.h"
+#include "calcul/TableTrigo.h"
 
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -41,11 +43,38 @@ float LitRapportCyclique(std::string_view texte, char separateur) {
     return VersSimple(LitNombre(texte, separateur) / 100.0);
 }
 
+namespace {
+
+// A higher rank whose A or B is not zero.
+struct Terme {
+    int k;
+    double A, B;
+};
+
+// Adds the terms to the sums, rank after rank in increasing order for every sample: the order
+// of the sample-by-sample way. cosinus(k, i) and sinus(k, i) give cos and sin of the angle of
+// rank k at sample i.
+template <typename Cos, typename Sin>
+void AjouteTermes(const std::vector<Terme>& termes, Cos cosinus, Sin sinus,
+                  std::array<float, NombrePoints>& sommes) {
+    for (const Terme& t : termes) {
+        // A zero coefficient times cos or sin is a signed zero, which changes no sum.
+        if (t.A == 0.0)
+            for (int i = 0; i < NombrePoints; ++i)
+                sommes[i] = static_cast<float>(sommes[i] + t.B * sinus(t.k, i));
+        else if (t.B == 0.0)
+            for (int i = 0; i < NombrePoints; ++i)
+                sommes[i] = static_cast<float>(sommes[i] + t.A * cosinus(t.k, i));
+        else
+            for (int i = 0; i < NombrePoints; ++i)
+                sommes[i] = static_cast<float>(
+                    sommes[i] + (t.A * cosinus(t.k, i) + t.B * sinus(t.k, i)));
+    }
+}
+
+} // namespace
+
 void CalculeSommeRangsSup(Etat& etat, Signal signal) {
-    struct Terme {
-        double facteur; // 2 x k x Pi
-        double A, B;
-    };
     const int rangMax = etat.RangMax; // read once, as the loop bound
     if (rangMax > 16383)
         throw ErreurExecution(ErreurExecution::Nature::Depassement, "Dépassement de capacité");
@@ -54,29 +83,31 @@ void CalculeSommeRangsSup(Etat& etat, Signal signal) {
     // sum: the sums start at +0 and never become -0, and s + (+/-0) == s. Only the other
     // ranks are kept, with their coefficients worked out once.
     std::vector<Terme> termes;
+    bool avecCosinus = false, avecSinus = false;
     for (int k = 11; k <= rangMax; ++k) {
         const CoefficientsAB c = CalculeCoefficientsSup(signal, etat.RapportCyclique, etat.Pi, k);
-        if (c.A != 0.0f || c.B != 0.0f) termes.push_back({FacteurRang(etat.Pi, k), c.A, c.B});
+        if (c.A != 0.0f || c.B != 0.0f) termes.push_back({k, c.A, c.B});
+        avecCosinus |= c.A != 0.0f;
+        avecSinus |= c.B != 0.0f;
     }
 
-    const double largeur = static_cast<float>(etat.LargeurPeriode);
-    for (int i = 0; i < NombrePoints; ++i) {
-        const double abscisse = static_cast<float>(etat.Abscisse[i]);
-        float somme = 0.0f;
-        for (const Terme& t : termes) {
-            const double x = t.facteur * abscisse / largeur;
-            // A zero coefficient times cos or sin is a signed zero, which changes no sum.
-            double terme;
-            if (t.A == 0.0)
-                terme = t.B * std::sin(x);
-            else if (t.B == 0.0)
-                terme = t.A * std::cos(x);
-            else
-                terme = t.A * std::cos(x) + t.B * std::sin(x);
-            somme = static_cast<float>(somme + terme);
-        }
-        etat.SommeRangsSup[i] = VersSimple(somme);
+    std::array<float, NombrePoints> sommes{};
+    if (TableTrigo::Tabulable(etat, rangMax)) {
+        // The angle of rank k at sample i depends on k x i alone (see TableTrigo).
+        TableTrigo& table = TableDuProcessus();
+        const int mMax = rangMax * (NombrePoints - 1);
+        const double* cosinus = avecCosinus ? table.Cosinus(etat, mMax) : nullptr;
+        const double* sinus = avecSinus ? table.Sinus(etat, mMax) : nullptr;
+        AjouteTermes(
+            termes, [cosinus](int k, int i) { return cosinus[k * i]; },
+            [sinus](int k, int i) { return sinus[k * i]; }, sommes);
+    } else {
+        AjouteTermes(
+            termes, [&etat](int k, int i) { return std::cos(AngleEchantillon(etat, k, i)); },
+            [&etat](int k, int i) { return std::sin(AngleEchantillon(etat, k, i)); }, sommes);
     }
+    for (int i = 0; i < NombrePoints; ++i)
+        etat.SommeRangsSup[i] = VersSimple(sommes[i]);
 }
 
 namespace {
