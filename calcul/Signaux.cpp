@@ -67,13 +67,19 @@ void AjouteTermes(const std::vector<Terme>& termes, Cos cosinus, Sin sinus,
                 sommes[i] = static_cast<float>(sommes[i] + t.A * cosinus(t.k, i));
         else
             for (int i = 0; i < NombrePoints; ++i)
-                sommes[i] = static_cast<float>(
-                    sommes[i] + (t.A * cosinus(t.k, i) + t.B * sinus(t.k, i)));
+                sommes[i] =
+                    static_cast<float>(sommes[i] + (t.A * cosinus(t.k, i) + t.B * sinus(t.k, i)));
     }
 }
 
 } // namespace
 
+// The sum is the sample-by-sample one, bit for bit: every sample adds the same terms, in the
+// same increasing order of rank, each rounded to single precision as it is added; only the
+// loops are swapped (one rank across all samples, then the next), which changes no sample's
+// own sequence of additions. cos and sin of the angle of rank k at sample i come from the
+// process's TableTrigo, whose entries are those very functions of those very doubles, worked
+// out on first use and reused by every later call, whatever the signal and duty cycle.
 void CalculeSommeRangsSup(Etat& etat, Signal signal) {
     const int rangMax = etat.RangMax; // read once, as the loop bound
     if (rangMax > 16383)
@@ -83,24 +89,22 @@ void CalculeSommeRangsSup(Etat& etat, Signal signal) {
     // sum: the sums start at +0 and never become -0, and s + (+/-0) == s. Only the other
     // ranks are kept, with their coefficients worked out once.
     std::vector<Terme> termes;
-    bool avecCosinus = false, avecSinus = false;
+    int rangCosinus = 0, rangSinus = 0; // the last rank that needs each function
     for (int k = 11; k <= rangMax; ++k) {
         const CoefficientsAB c = CalculeCoefficientsSup(signal, etat.RapportCyclique, etat.Pi, k);
         if (c.A != 0.0f || c.B != 0.0f) termes.push_back({k, c.A, c.B});
-        avecCosinus |= c.A != 0.0f;
-        avecSinus |= c.B != 0.0f;
+        if (c.A != 0.0f) rangCosinus = k;
+        if (c.B != 0.0f) rangSinus = k;
     }
 
     std::array<float, NombrePoints> sommes{};
-    if (TableTrigo::Tabulable(etat, rangMax)) {
-        // The angle of rank k at sample i depends on k x i alone (see TableTrigo).
+    if (rangMax <= TableTrigo::RangMaxTabule) {
         TableTrigo& table = TableDuProcessus();
-        const int mMax = rangMax * (NombrePoints - 1);
-        const double* cosinus = avecCosinus ? table.Cosinus(etat, mMax) : nullptr;
-        const double* sinus = avecSinus ? table.Sinus(etat, mMax) : nullptr;
+        const double* cosinus = rangCosinus ? table.Cosinus(etat, rangCosinus) : nullptr;
+        const double* sinus = rangSinus ? table.Sinus(etat, rangSinus) : nullptr;
         AjouteTermes(
-            termes, [cosinus](int k, int i) { return cosinus[k * i]; },
-            [sinus](int k, int i) { return sinus[k * i]; }, sommes);
+            termes, [cosinus](int k, int i) { return cosinus[k * NombrePoints + i]; },
+            [sinus](int k, int i) { return sinus[k * NombrePoints + i]; }, sommes);
     } else {
         AjouteTermes(
             termes, [&etat](int k, int i) { return std::cos(AngleEchantillon(etat, k, i)); },
