@@ -87,10 +87,12 @@ void CalculeSommeRangsSup(Etat& etat, Signal signal) {
 
     // A rank whose A and B are both zero adds an exact zero to every sample and changes no
     // sum: the sums start at +0 and never become -0, and s + (+/-0) == s. Only the other
-    // ranks are kept, with their coefficients worked out once.
+    // ranks are kept, with their coefficients worked out once; those sure to round to zero
+    // are not even worked out.
     std::vector<Terme> termes;
     int rangCosinus = 0, rangSinus = 0; // the last rank that needs each function
     for (int k = 11; k <= rangMax; ++k) {
+        if (CoefficientsSupNuls(signal, etat.RapportCyclique, etat.Pi, k)) continue;
         const CoefficientsAB c = CalculeCoefficientsSup(signal, etat.RapportCyclique, etat.Pi, k);
         if (c.A != 0.0f || c.B != 0.0f) termes.push_back({k, c.A, c.B});
         if (c.A != 0.0f) rangCosinus = k;

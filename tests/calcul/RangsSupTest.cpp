@@ -1,12 +1,14 @@
-// The table of sample-angle sines and cosines, and the higher-rank sum built on it, on other
-// constants than the start's: a table kept for other angles, or grown wrongly, shows here.
-#include "calcul/TableTrigo.h"
+// The higher-rank sum's shortcuts: the table of sample-angle sines and cosines (a table kept
+// for other angles, or grown wrongly, shows here), the ranks skipped as surely zero, and the
+// sum on other constants than the start's.
 #include "ReferenceParPoint.h"
 #include "calcul/Signaux.h"
+#include "calcul/TableTrigo.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <span>
 
 using namespace Calcul_Graphe;
@@ -103,4 +105,37 @@ TEST(RangsSup, IdentiqueSurDesConstantesInhabituelles) {
             nonNuls += x != 0.0f;
     }
     EXPECT_GT(nonNuls, 6 * 100);
+}
+
+TEST(RangsSup, RangsSautesDonnentDesZeros) {
+    // Where the bound says zero, the coefficients are zeros and nothing is raised. Ranks 11
+    // to 2000 skipped: between `minimum` and `maximum`.
+    const struct {
+        Signal signal;
+        float a;
+        int minimum, maximum;
+    } cas[] = {
+        {Signal::Rectangulaire, 0.33f, 1800, 1990}, {Signal::Rectangulaire, 0.5f, 1800, 1990},
+        {Signal::Rectangulaire, -3.7f, 1800, 1990}, {Signal::Rectangulaire, 0.0f, 1800, 1990},
+        {Signal::Triangulaire, 0.33f, 1900, 1990},  {Signal::Triangulaire, 0.001f, 1700, 1990},
+        {Signal::Triangulaire, 0.0f, 0, 0},         {Signal::Triangulaire, 1.0f, 0, 0},
+        {Signal::Triangulaire, 1.5f, 1900, 1990},   {Signal::DentsDeScie, 0.9f, 1900, 1990},
+        {Signal::DentsDeScie, 0.001f, 1800, 1990},  {Signal::DentsDeScie, 0.999f, 1800, 1990},
+        {Signal::DentsDeScie, 0.0f, 0, 0},          {Signal::DentsDeScie, 1.0f, 0, 0},
+        {Signal::DentsDeScie, 1e30f, 1900, 1990},   {Signal::DentsDeScie, 1e-30f, 0, 0},
+        {Signal::Rectangulaire, INFINITY, 0, 0},    {Signal::Triangulaire, NAN, 0, 0},
+    };
+    for (const auto& c : cas) {
+        int sautes = 0;
+        for (int k = 11; k <= 2000; ++k) {
+            if (!CoefficientsSupNuls(c.signal, c.a, 3.14159274f, k)) continue;
+            ++sautes;
+            std::optional<CoefficientsAB> coefficients;
+            EXPECT_NO_THROW(coefficients = CalculeCoefficientsSup(c.signal, c.a, 3.14159274f, k));
+            ASSERT_TRUE(coefficients && coefficients->A == 0.0f && coefficients->B == 0.0f)
+                << int(c.signal) << " a = " << c.a << " rank " << k;
+        }
+        EXPECT_GE(sautes, c.minimum) << int(c.signal) << " a = " << c.a;
+        EXPECT_LE(sautes, c.maximum) << int(c.signal) << " a = " << c.a;
+    }
 }
