@@ -12,7 +12,7 @@ trap 'rm -f "$json"' EXIT
 
 "$bench" --benchmark_filter='^BM_Somme' --benchmark_repetitions=5 \
     --benchmark_report_aggregates_only=true --benchmark_out="$json" \
-    --benchmark_out_format=json >/dev/null
+    --benchmark_out_format=json >/dev/null 2>&1
 
 numpy=""
 if "$python" -c 'import numpy' 2>/dev/null; then

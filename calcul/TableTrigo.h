@@ -31,7 +31,8 @@ public:
 
     // Rows 0 to rang (at most RangMaxTabule) for the angles of `etat`: entry k x NombrePoints
     // + i holds sin or cos of the angle of rank k at sample i. The pointer stays valid until
-    // the next call with other angles; a call for one function keeps the other's entries.
+    // a call with other angles, which empties both tables; a call with the same angles for
+    // one function leaves the other's entries where they are.
     const double* Sinus(const Etat& etat, int rang);
     const double* Cosinus(const Etat& etat, int rang);
 
