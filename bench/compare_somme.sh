@@ -10,7 +10,7 @@ python=${PYTHON:-/usr/bin/python3}
 json=$(mktemp)
 trap 'rm -f "$json"' EXIT
 
-"$bench" --benchmark_filter='^BM_Somme' --benchmark_repetitions=5 \
+"$bench" --benchmark_filter='^Somme' --benchmark_repetitions=5 \
     --benchmark_report_aggregates_only=true --benchmark_out="$json" \
     --benchmark_out_format=json >/dev/null 2>&1
 
@@ -37,11 +37,10 @@ for ligne in sys.argv[2].splitlines():
 
 print(f"{'case':24} {'per sample':>11} {'program':>9} {'numpy':>9} {'x per sample':>13} {'x numpy':>8}")
 for nom, programme in medianes.items():
-    if "ParPoint" in nom:
+    if not nom.startswith("Somme/"):
         continue
-    cas = nom.removeprefix("BM_Somme")
-    signal, args = cas.split("/", 1)
-    par_point = medianes.get(f"BM_Somme{signal}ParPoint/{args}")
+    cas = nom.removeprefix("Somme/")
+    par_point = medianes.get(f"SommeParPoint/{cas}")
     peer = numpy.get(cas)
     texte = lambda x: f"{x:.3f}" if x is not None else "-"
     rapport = lambda x: f"{x / programme:.1f}" if x is not None else "-"

@@ -23,7 +23,7 @@ Etat EtatDe(const benchmark::State& state) {
     return EtatDepart(state.range(1) / 1000.0f, static_cast<std::int16_t>(state.range(0)));
 }
 
-void Signal_(benchmark::State& state, int index) {
+void SignalComplet(benchmark::State& state, int index) {
     Etat etat = EtatDe(state);
     const AfficheRang affiche = [](std::int16_t, const CoefficientsRang& c) {
         benchmark::DoNotOptimize(c);
@@ -45,7 +45,7 @@ void Somme(benchmark::State& state, Signal signal) {
     state.counters["octets_table"] = double(TableDuProcessus().Entrees() * sizeof(double));
 }
 
-void ParPoint(benchmark::State& state, Signal signal) {
+void SommeParPoint(benchmark::State& state, Signal signal) {
     Etat etat = EtatDe(state);
     for (auto _ : state) {
         SommeRangsSupParPoint(etat, signal);
@@ -54,7 +54,7 @@ void ParPoint(benchmark::State& state, Signal signal) {
 }
 
 // The first use at a rank: one function's table built from nothing up to state.range(0).
-void BM_ConstructionTable(benchmark::State& state) {
+void ConstructionTable(benchmark::State& state) {
     const Etat etat = EtatDepart(0.0f, 100);
     for (auto _ : state) {
         TableTrigo table;
@@ -62,52 +62,28 @@ void BM_ConstructionTable(benchmark::State& state) {
     }
 }
 
-void BM_Rectangulaire(benchmark::State& s) {
-    Signal_(s, 0);
-}
-void BM_Triangulaire(benchmark::State& s) {
-    Signal_(s, 1);
-}
-void BM_DentsDeScie(benchmark::State& s) {
-    Signal_(s, 2);
-}
-void BM_SommeRectangulaire(benchmark::State& s) {
-    Somme(s, Signal::Rectangulaire);
-}
-void BM_SommeTriangulaire(benchmark::State& s) {
-    Somme(s, Signal::Triangulaire);
-}
-void BM_SommeDentsDeScie(benchmark::State& s) {
-    Somme(s, Signal::DentsDeScie);
-}
-void BM_SommeRectangulaireParPoint(benchmark::State& s) {
-    ParPoint(s, Signal::Rectangulaire);
-}
-void BM_SommeTriangulaireParPoint(benchmark::State& s) {
-    ParPoint(s, Signal::Triangulaire);
-}
-void BM_SommeDentsDeScieParPoint(benchmark::State& s) {
-    ParPoint(s, Signal::DentsDeScie);
-}
-
 } // namespace
 
-BENCHMARK(BM_Rectangulaire)->Args({100, 330})->Args({2000, 330})->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Triangulaire)->Args({100, 330})->Args({2000, 330})->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DentsDeScie)
-    ->Args({100, 900})
-    ->Args({2000, 900})
-    ->Args({100, 0})
-    ->Args({2000, 0})
-    ->Args({2000, 1000})
-    ->Unit(benchmark::kMicrosecond);
+// The whole routine of a signal, by its index in the signal list.
+#define SIGNAL_(nom, index, ...)                                                                   \
+    BENCHMARK_CAPTURE(SignalComplet, nom, index)                                                   \
+        ->ArgsProduct(__VA_ARGS__)                                                                 \
+        ->Unit(benchmark::kMicrosecond)
+SIGNAL_(Rectangulaire, 0, {{100, 2000}, {330}});
+SIGNAL_(Triangulaire, 1, {{100, 2000}, {330}});
+SIGNAL_(DentsDeScie, 2, {{100, 2000}, {900, 0}});
+SIGNAL_(DentsDeScie, 2, {{2000}, {1000}});
 
 // The sum alone, the program's way and the per-sample way, on the same cases.
-#define SOMME_ET_PAR_POINT(signal, ...)                                                            \
-    BENCHMARK(BM_Somme##signal)->ArgsProduct(__VA_ARGS__)->Unit(benchmark::kMicrosecond);          \
-    BENCHMARK(BM_Somme##signal##ParPoint)->ArgsProduct(__VA_ARGS__)->Unit(benchmark::kMicrosecond)
-SOMME_ET_PAR_POINT(Rectangulaire, {{2000}, {330}});
-SOMME_ET_PAR_POINT(Triangulaire, {{2000}, {330}});
-SOMME_ET_PAR_POINT(DentsDeScie, {{2000}, {0, 1000, 900}});
+#define SOMME_(signal, ...)                                                                        \
+    BENCHMARK_CAPTURE(Somme, signal, Signal::signal)                                               \
+        ->ArgsProduct(__VA_ARGS__)                                                                 \
+        ->Unit(benchmark::kMicrosecond);                                                           \
+    BENCHMARK_CAPTURE(SommeParPoint, signal, Signal::signal)                                       \
+        ->ArgsProduct(__VA_ARGS__)                                                                 \
+        ->Unit(benchmark::kMicrosecond)
+SOMME_(Rectangulaire, {{2000}, {330}});
+SOMME_(Triangulaire, {{2000}, {330}});
+SOMME_(DentsDeScie, {{2000}, {0, 1000, 900}});
 
-BENCHMARK(BM_ConstructionTable)->Arg(100)->Arg(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ConstructionTable)->Arg(100)->Arg(2000)->Unit(benchmark::kMicrosecond);
