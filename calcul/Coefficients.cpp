@@ -90,6 +90,34 @@ CoefficientsAB CalculeCoefficientsSup(Signal signal, float a, float pi, int k) {
     return {};
 }
 
+bool CoefficientsSupNuls(Signal signal, float a, float pi, int k) {
+    // A non-finite duty cycle makes the functions fail, which the routine must report.
+    if (!std::isfinite(a)) return false;
+    const double ad = a, p = pi;
+    const double kf = static_cast<float>(k);
+    double borne = HUGE_VAL; // of |A| and |B|
+    switch (signal) {
+    case Signal::Rectangulaire: // |sin| <= 1 and 0 <= 1 - cos <= 2
+        borne = 200.0 / (kf * p);
+        break;
+    case Signal::Triangulaire: { // each cosine or sine at most 1 in magnitude
+        const double denominateur = kf * ad * (ad - 1.0) * kf * p * p;
+        if (denominateur != 0.0)
+            borne =
+                std::fabs(50.0 / denominateur) *
+                (2.0 * std::fabs(ad) + 2.0 * std::fabs(2.0 * ad - 1.0) + 2.0 * std::fabs(ad - 1.0));
+        break;
+    }
+    case Signal::DentsDeScie: // |cos - 1| <= 2, |sin| <= 1
+        if (a != 0.0f && a != 1.0f)
+            borne = 2.0 * std::fabs(50.0 / (kf * kf * ad * (1.0 - ad) * p * p));
+        break;
+    }
+    // Whole-percent rounding gives zero up to 0.5; the margin covers the rounding errors of
+    // the coefficients' own arithmetic, a few units in the last place. NaN says no.
+    return borne * (1.0 + 1e-9) < 0.5;
+}
+
 double AngleEchantillon(const Etat& etat, int n, int i) {
     return FacteurRang(etat.Pi, n) * static_cast<double>(static_cast<float>(etat.Abscisse[i])) /
            static_cast<double>(static_cast<float>(etat.LargeurPeriode));

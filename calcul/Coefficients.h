@@ -28,6 +28,12 @@ CoefficientsAB CalculeCoefficients(Signal signal, float a, float pi, std::int16_
 // in floating point. Same errors as above.
 CoefficientsAB CalculeCoefficientsSup(Signal signal, float a, float pi, int k);
 
+// Whether A and B of the higher rank k surely both round to zero, judged from a bound of
+// their magnitudes that needs no trigonometric function: where it says so,
+// CalculeCoefficientsSup gives two zeros (of either sign) and raises no error. It may say no
+// for a rank that does give zeros.
+bool CoefficientsSupNuls(Signal signal, float a, float pi, int k);
+
 // Angle of rank n (up to 16383) at sample i (0 to 100):
 // 2 x n x Pi x Abscisse(i) / LargeurPeriode, each factor in single precision, worked in double
 // from left to right.

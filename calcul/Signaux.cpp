@@ -1,7 +1,9 @@
 #include "calcul/Signaux.h"
 
 #include "calcul/Nombres.h"
+#include "calcul/TableTrigo.h"
 
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -41,42 +43,77 @@ float LitRapportCyclique(std::string_view texte, char separateur) {
     return VersSimple(LitNombre(texte, separateur) / 100.0);
 }
 
+namespace {
+
+// A higher rank whose A or B is not zero.
+struct Terme {
+    int k;
+    double A, B;
+};
+
+// Adds the terms to the sums, rank after rank in increasing order for every sample: the order
+// of the sample-by-sample way. cosinus(k, i) and sinus(k, i) give cos and sin of the angle of
+// rank k at sample i.
+template <typename Cos, typename Sin>
+void AjouteTermes(const std::vector<Terme>& termes, Cos cosinus, Sin sinus,
+                  std::array<float, NombrePoints>& sommes) {
+    for (const Terme& t : termes) {
+        // A zero coefficient times cos or sin is a signed zero, which changes no sum.
+        if (t.A == 0.0)
+            for (int i = 0; i < NombrePoints; ++i)
+                sommes[i] = static_cast<float>(sommes[i] + t.B * sinus(t.k, i));
+        else if (t.B == 0.0)
+            for (int i = 0; i < NombrePoints; ++i)
+                sommes[i] = static_cast<float>(sommes[i] + t.A * cosinus(t.k, i));
+        else
+            for (int i = 0; i < NombrePoints; ++i)
+                sommes[i] =
+                    static_cast<float>(sommes[i] + (t.A * cosinus(t.k, i) + t.B * sinus(t.k, i)));
+    }
+}
+
+} // namespace
+
+// The sum is the sample-by-sample one, bit for bit: every sample adds the same terms, in the
+// same increasing order of rank, each rounded to single precision as it is added; only the
+// loops are swapped (one rank across all samples, then the next), which changes no sample's
+// own sequence of additions. cos and sin of the angle of rank k at sample i come from the
+// process's TableTrigo, whose entries are those very functions of those very doubles, worked
+// out on first use and reused by every later call, whatever the signal and duty cycle.
 void CalculeSommeRangsSup(Etat& etat, Signal signal) {
-    struct Terme {
-        double facteur; // 2 x k x Pi
-        double A, B;
-    };
     const int rangMax = etat.RangMax; // read once, as the loop bound
     if (rangMax > 16383)
         throw ErreurExecution(ErreurExecution::Nature::Depassement, "Dépassement de capacité");
 
     // A rank whose A and B are both zero adds an exact zero to every sample and changes no
     // sum: the sums start at +0 and never become -0, and s + (+/-0) == s. Only the other
-    // ranks are kept, with their coefficients worked out once.
+    // ranks are kept, with their coefficients worked out once; those sure to round to zero
+    // are not even worked out.
     std::vector<Terme> termes;
+    int rangCosinus = 0, rangSinus = 0; // the last rank that needs each function
     for (int k = 11; k <= rangMax; ++k) {
+        if (CoefficientsSupNuls(signal, etat.RapportCyclique, etat.Pi, k)) continue;
         const CoefficientsAB c = CalculeCoefficientsSup(signal, etat.RapportCyclique, etat.Pi, k);
-        if (c.A != 0.0f || c.B != 0.0f) termes.push_back({FacteurRang(etat.Pi, k), c.A, c.B});
+        if (c.A != 0.0f || c.B != 0.0f) termes.push_back({k, c.A, c.B});
+        if (c.A != 0.0f) rangCosinus = k;
+        if (c.B != 0.0f) rangSinus = k;
     }
 
-    const double largeur = static_cast<float>(etat.LargeurPeriode);
-    for (int i = 0; i < NombrePoints; ++i) {
-        const double abscisse = static_cast<float>(etat.Abscisse[i]);
-        float somme = 0.0f;
-        for (const Terme& t : termes) {
-            const double x = t.facteur * abscisse / largeur;
-            // A zero coefficient times cos or sin is a signed zero, which changes no sum.
-            double terme;
-            if (t.A == 0.0)
-                terme = t.B * std::sin(x);
-            else if (t.B == 0.0)
-                terme = t.A * std::cos(x);
-            else
-                terme = t.A * std::cos(x) + t.B * std::sin(x);
-            somme = static_cast<float>(somme + terme);
-        }
-        etat.SommeRangsSup[i] = VersSimple(somme);
+    std::array<float, NombrePoints> sommes{};
+    if (rangMax <= TableTrigo::RangMaxTabule) {
+        TableTrigo& table = TableDuProcessus();
+        const double* cosinus = rangCosinus ? table.Cosinus(etat, rangCosinus) : nullptr;
+        const double* sinus = rangSinus ? table.Sinus(etat, rangSinus) : nullptr;
+        AjouteTermes(
+            termes, [cosinus](int k, int i) { return cosinus[k * NombrePoints + i]; },
+            [sinus](int k, int i) { return sinus[k * NombrePoints + i]; }, sommes);
+    } else {
+        AjouteTermes(
+            termes, [&etat](int k, int i) { return std::cos(AngleEchantillon(etat, k, i)); },
+            [&etat](int k, int i) { return std::sin(AngleEchantillon(etat, k, i)); }, sommes);
     }
+    for (int i = 0; i < NombrePoints; ++i)
+        etat.SommeRangsSup[i] = VersSimple(sommes[i]);
 }
 
 namespace {
