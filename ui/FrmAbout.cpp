@@ -4,7 +4,7 @@
 
 #include "calcul/Twips.h"
 #include "ui/Adaptateurs.h"
-#include "ui/Icone.h"
+#include "graphe/Icone.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -2,13 +2,12 @@
 // event to its handler, the load, the hover texts and the end of the run.
 #include "ui/FrmOndalis.h"
 
-#include "app/Ondalis.h"
 #include "calcul/Twips.h"
 #include "graphe/RectTwips.h"
 #include "ui/Adaptateurs.h"
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalisDesign.h"
-#include "ui/Icone.h"
+#include "graphe/Icone.h"
 #include "ui/ImagesSignaux.h"
 #include "ui/TextesAide.h"
 
@@ -145,8 +144,9 @@ void DefinitCouleurs(QWidget* w, const Controle& c) {
 
 } // namespace
 
-FrmOndalis::FrmOndalis(Ondalis& application, QWidget* parent)
-    : QMainWindow(parent), app_(application) {
+FrmOndalis::FrmOndalis(Etat& etat, const Graphes& graphes, ServicesApplication& services,
+                       QWidget* parent)
+    : QMainWindow(parent), etat_(etat), graphes_(graphes), services_(services) {
     setObjectName(QStringLiteral("frmOndalis"));
     setWindowTitle(QStringLiteral("Ondalis - Version Béta"));
     // Fixed size: a title, a system menu and a close box, no minimize or maximize button.

@@ -1,4 +1,4 @@
-#include "ui/Icone.h"
+#include "graphe/Icone.h"
 
 #include <QImage>
 #include <QPainter>
