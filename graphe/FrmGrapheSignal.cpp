@@ -2,8 +2,8 @@
 
 #include "graphe/FenetreGraphe.h"
 #include "graphe/FrmGrapheHarmonic.h"
-#include "graphe/SurfaceGraphe.h"
 #include "graphe/Icone.h"
+#include "graphe/SurfaceGraphe.h"
 
 using namespace Calcul_Graphe;
 

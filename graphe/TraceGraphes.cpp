@@ -20,7 +20,6 @@ void TraceHarmonique(Etat& etat, const Graphes& graphes, std::int16_t n) {
     if (n < 0 || n >= NombreRangs) return;
     if (graphes.harmonic)
         DessinePolyligne(*graphes.harmonic, PolyligneHarmonique(etat, n), CouleurRang(n));
-    etat.IndicePoint = NombrePoints;
     CalculeSignalTotal(etat);
     TraceSignal(etat, graphes);
 }
@@ -35,7 +34,6 @@ void TraceSignal(Etat& etat, const Graphes& graphes) {
     if (!graphes.signal) return;
     graphes.signal->Efface();
     DessinePolyligne(*graphes.signal, PolyligneSignal(etat), CouleurSignal);
-    etat.IndicePoint = NombrePoints;
 }
 
 } // namespace Calcul_Graphe

@@ -44,7 +44,7 @@ ResultatImpression Imprime(Etat& etat, const Graphes& graphes, QWidget* parent) 
     QPrintDialog dialogue(&imprimante, parent);
     if (dialogue.exec() != QDialog::Accepted) return ResultatImpression::Annulee;
     return ImprimeGraphes(etat, graphes, imprimante) ? ResultatImpression::Imprimee
-                                           : ResultatImpression::Echouee;
+                                                     : ResultatImpression::Echouee;
 }
 
 bool ImprimeGraphes(Etat& etat, const Graphes& graphes, QPrinter& imprimante) {

@@ -10,10 +10,8 @@ CurseurVertical::CurseurVertical(QWidget* parent) : QScrollBar(Qt::Vertical, par
     setTracking(false);
     setSingleStep(1);
     setPageStep(10);
-    connect(this, &QAbstractSlider::valueChanged, this, &CurseurVertical::change,
-            Qt::DirectConnection);
-    connect(this, &QAbstractSlider::sliderMoved, this, &CurseurVertical::defilement,
-            Qt::DirectConnection);
+    connect(this, &QAbstractSlider::valueChanged, this, &CurseurVertical::change);
+    connect(this, &QAbstractSlider::sliderMoved, this, &CurseurVertical::defilement);
 }
 
 void CurseurVertical::DefinitBornes(int haut, int bas) {

@@ -1,8 +1,8 @@
 #include "ui/FrmAide.h"
 
 #include "calcul/Twips.h"
-#include "ui/Adaptateurs.h"
 #include "graphe/Ecran.h"
+#include "ui/Adaptateurs.h"
 #include "ui/ServicesApplication.h"
 #include "ui/TextesAide.h"
 

@@ -87,7 +87,6 @@ void FrmOndalis::chkNoAuto_Click() {
 
 void FrmOndalis::cmdCalculer_Click() {
     Etat& etat = etat_;
-    // A counter of its own: the routines below use the shared one.
     for (std::int16_t rang = 0; rang < NombreRangs; ++rang) {
         if (EstCochee(chkHarmonic[rang])) {
             CalculeHarmoniqueReglee(*this, rang);

@@ -23,15 +23,10 @@ struct Gabarit {
 };
 
 Gabarit GabaritDe(FormeSignal forme) {
-    switch (forme) {
-    case FormeSignal::Rectangulaire:
-        return {78, 18, 101, 66, "a : rapport cyclique"};
-    case FormeSignal::Triangle:
-        return {78, 18, 101, 66, "a : rapport cyclique"};
-    case FormeSignal::DentsDeScie:
-        break;
-    }
-    return {133, 19, AxeTemps, 55, "a : rapport du temps de montée"};
+    // The rectangle and the triangle share the duty-cycle layout.
+    if (forme == FormeSignal::DentsDeScie)
+        return {133, 19, AxeTemps, 55, "a : rapport du temps de montée"};
+    return {78, 18, 101, 66, "a : rapport cyclique"};
 }
 
 QFont PoliceImage(int pixels) {

@@ -75,7 +75,6 @@ void CalculeSignalChoisi(FrmOndalis& f) {
 void RAZHarmoniques(FrmOndalis& f) {
     Etat& etat = f.etat();
     const DrapeauRAZ drapeau(etat);
-    // A counter of its own: the nested handlers use the shared one.
     for (std::int16_t rang = 0; rang < NombreRangs; ++rang) {
         f.scrHarmonic[rang]->DefinitValeur(0);
         etat.Validation[rang] = 0;
