@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace Calcul_Graphe {
+
 namespace {
 
 // Colours of the 16-colour palette.
@@ -64,3 +66,5 @@ QIcon IconeProgramme() {
     icone.addPixmap(ImageIcone(16));
     return icone;
 }
+
+} // namespace Calcul_Graphe

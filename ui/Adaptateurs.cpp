@@ -40,6 +40,8 @@ void ZoneTexte::mouseDoubleClickEvent(QMouseEvent* evenement) {
     if (evenement->button() == Qt::LeftButton) emit doubleClic();
 }
 
+namespace Calcul_Graphe {
+
 QString TexteQt(const QString& texte) {
     QString resultat = texte;
     resultat.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -63,3 +65,5 @@ QString TexteEnveloppe(const QString& texte, const QFont& police, int largeur) {
     if (!ligne.isEmpty()) lignes << ligne;
     return lignes.join(QChar(u'\n'));
 }
+
+} // namespace Calcul_Graphe

@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-namespace DessinOndalis {
+namespace Calcul_Graphe::DessinOndalis {
 
 namespace {
 
@@ -167,4 +167,4 @@ const std::vector<EntreeMenu>& Menus() {
     return menus;
 }
 
-} // namespace DessinOndalis
+} // namespace Calcul_Graphe::DessinOndalis

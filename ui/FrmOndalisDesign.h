@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
-namespace DessinOndalis {
+namespace Calcul_Graphe::DessinOndalis {
 
 enum class Genre {
     Option,        // option button drawn as a push button that stays pressed
@@ -86,4 +86,4 @@ struct EntreeMenu {
 };
 const std::vector<EntreeMenu>& Menus();
 
-} // namespace DessinOndalis
+} // namespace Calcul_Graphe::DessinOndalis

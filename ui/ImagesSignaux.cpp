@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPolygonF>
 
+namespace Calcul_Graphe {
+
 namespace {
 
 // Rows and columns of the common frame.
@@ -155,3 +157,5 @@ QImage DessineImageSignal(FormeSignal forme, qreal ratio) {
     p.drawPolyline(Courbe(forme, g));
     return image;
 }
+
+} // namespace Calcul_Graphe

@@ -12,6 +12,8 @@
 #include <QtWidgets>
 #include <gtest/gtest.h>
 
+using namespace Calcul_Graphe;
+
 // The tables below keep one control, menu entry or hover text per line.
 // clang-format off
 inline void PrintTo(const QString& texte, std::ostream* flux) { *flux << texte.toStdString(); }
