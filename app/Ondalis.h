@@ -40,7 +40,6 @@ public:
     FrmAbout& frmAbout() override;
     const QWidget* FenetrePrincipale() const override;
 
-    bool frmOndalisCharge() const { return !frmOndalis_.isNull(); }
     bool frmAideCharge() const { return !frmAide_.isNull(); }
     bool frmAboutCharge() const { return !frmAbout_.isNull(); }
 
