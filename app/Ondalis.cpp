@@ -3,6 +3,7 @@
 #include "app/Disposition.h"
 
 #include "calcul/Twips.h"
+#include "graphe/Ecran.h"
 #include "graphe/FrmGrapheHarmonic.h"
 #include "graphe/FrmGrapheSignal.h"
 #include "graphe/SurfaceGraphe.h"
@@ -11,8 +12,6 @@
 #include "ui/FrmOndalis.h"
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <QScreen>
 
 using namespace Calcul_Graphe;
 
@@ -46,7 +45,8 @@ FrmGrapheSignal& Ondalis::frmGrapheSignal() {
 
 FrmOndalis& Ondalis::frmOndalis() {
     if (!frmOndalis_) {
-        frmOndalis_ = new FrmOndalis(*this);
+        // The graph windows come first: the main window draws on their surfaces.
+        frmOndalis_ = new FrmOndalis(etat_, graphes(), *this);
         // The load runs once the window is known, so the help panel it shows can read its width.
         frmOndalis_->Form_Load();
     }
@@ -63,6 +63,10 @@ FrmAbout& Ondalis::frmAbout() {
     return *frmAbout_;
 }
 
+const QWidget* Ondalis::FenetrePrincipale() const {
+    return frmOndalis_.data();
+}
+
 Graphes Ondalis::graphes() {
     return Graphes{frmGrapheHarmonic().pctGrapheHarmonic, frmGrapheSignal().pctGrapheSignal};
 }
@@ -76,13 +80,6 @@ void Ondalis::Main() {
     frmOndalis().show();
     frmOndalis().raise();
     frmOndalis().activateWindow();
-}
-
-QRect Ondalis::EcranTwips() {
-    const QScreen* ecran = QGuiApplication::primaryScreen();
-    const QRect zone = ecran ? ecran->availableGeometry() : QRect(0, 0, 1024, 768);
-    return QRect(PixelsVersTwips(zone.x()), PixelsVersTwips(zone.y()),
-                 PixelsVersTwips(zone.width()), PixelsVersTwips(zone.height()));
 }
 
 void Ondalis::DisposeFenetres() {
@@ -117,6 +114,5 @@ void Ondalis::toucheF5Graphe() {
 void Ondalis::Quitte() {
     for (QWidget* fenetre : QApplication::topLevelWidgets())
         fenetre->hide();
-    emit fin();
     QCoreApplication::quit();
 }

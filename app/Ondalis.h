@@ -9,6 +9,7 @@
 
 #include "calcul/Etat.h"
 #include "graphe/Graphes.h"
+#include "ui/ServicesApplication.h"
 
 #include <QObject>
 #include <QPointer>
@@ -20,7 +21,7 @@ class FrmOndalis;
 class FrmAide;
 class FrmAbout;
 
-class Ondalis : public QObject {
+class Ondalis : public QObject, public ServicesApplication {
     Q_OBJECT
 public:
     Ondalis();
@@ -35,15 +36,15 @@ public:
     FrmGrapheHarmonic& frmGrapheHarmonic();
     FrmGrapheSignal& frmGrapheSignal();
     FrmOndalis& frmOndalis();
-    FrmAide& frmAide();
-    FrmAbout& frmAbout();
+    FrmAide& frmAide() override;
+    FrmAbout& frmAbout() override;
+    const QWidget* FenetrePrincipale() const override;
 
-    bool frmOndalisCharge() const { return !frmOndalis_.isNull(); }
     bool frmAideCharge() const { return !frmAide_.isNull(); }
     bool frmAboutCharge() const { return !frmAbout_.isNull(); }
 
     // The two graph surfaces, for the drawing routines (loads the graph windows if needed).
-    Graphes graphes();
+    Calcul_Graphe::Graphes graphes();
 
     // The start routine: constants, graph windows, their placement, then the main window.
     void Main();
@@ -51,16 +52,9 @@ public:
     // harmonic at the bottom. Neither resizes nor shows them.
     void DisposeFenetres();
     // Shows both graph windows (a closed one comes back) and raises harmonic, then signal.
-    void AfficheGraphes();
+    void AfficheGraphes() override;
     // Ends the run at once: every window disappears and the event loop stops.
-    void Quitte();
-
-    // The available area of the primary screen, in twips.
-    static QRect EcranTwips();
-
-signals:
-    // Emitted by Quitte, after the windows are gone.
-    void fin();
+    void Quitte() override;
 
 private:
     // F5 in a graph window: back to their places, then the main window to the front.

@@ -27,7 +27,6 @@ struct Etat {
     std::int16_t LargeurPeriode = 0;
     float RapportCyclique = 0.0f;
     std::int16_t ValeurMax = 0;
-    std::int16_t IndicePoint = 0;
 
     std::array<std::int16_t, NombreRangs> Validation{};
     std::array<std::int16_t, NombrePoints> Abscisse{};

@@ -15,7 +15,7 @@ set(ONDALIS_GENERE ${PROJECT_BINARY_DIR}/installation)
 # The icon files come from the drawing the program itself shows.
 find_package(Qt6 REQUIRED COMPONENTS Gui)
 add_executable(ondalis_icones ${PROJECT_SOURCE_DIR}/outils/GenereIcones.cpp
-  ${PROJECT_SOURCE_DIR}/ui/Icone.cpp ${PROJECT_SOURCE_DIR}/ui/Icone.h)
+  ${PROJECT_SOURCE_DIR}/graphe/Icone.cpp ${PROJECT_SOURCE_DIR}/graphe/Icone.h)
 target_include_directories(ondalis_icones PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(ondalis_icones PRIVATE Qt6::Gui)
 set(ONDALIS_TAILLES_ICONE 16 22 24 32 48 64 128 256)

@@ -29,7 +29,7 @@ FrmGrapheHarmonic::FrmGrapheHarmonic(QWidget* parent) : QWidget(parent) {
 void FrmGrapheHarmonic::Form_Load() {
     pctRepere->resize(pctRepere->width(), pctGrapheHarmonic->height());
     pctRepere->resize(pctGrapheHarmonic->width(), pctRepere->height());
-    pctGrapheHarmonic->CopieFond(*pctRepere);
+    pctGrapheHarmonic->DefinitRepere(); // the frame that pctRepere holds
 }
 
 void FrmGrapheHarmonic::pctGrapheHarmonic_KeyDown(int touche) {

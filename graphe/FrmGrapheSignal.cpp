@@ -2,8 +2,8 @@
 
 #include "graphe/FenetreGraphe.h"
 #include "graphe/FrmGrapheHarmonic.h"
+#include "graphe/Icone.h"
 #include "graphe/SurfaceGraphe.h"
-#include "ui/Icone.h"
 
 using namespace Calcul_Graphe;
 
@@ -29,7 +29,7 @@ void FrmGrapheSignal::Form_Load(FrmGrapheHarmonic& harmonic) {
     pctGrapheSignal->move(pctGrapheSignal->x(), modele.y());
     pctGrapheSignal->resize(pctGrapheSignal->width(), modele.height());
     pctGrapheSignal->resize(modele.width(), pctGrapheSignal->height());
-    pctGrapheSignal->CopieFond(*harmonic.pctRepere);
+    pctGrapheSignal->DefinitRepere(); // the frame of harmonic.pctRepere
 }
 
 void FrmGrapheSignal::pctGrapheSignal_KeyDown(int touche) {

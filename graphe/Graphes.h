@@ -3,7 +3,11 @@
 
 class SurfaceGraphe;
 
+namespace Calcul_Graphe {
+
 struct Graphes {
-    SurfaceGraphe* harmonique = nullptr; // pctGrapheHarmonic
-    SurfaceGraphe* signal = nullptr;     // pctGrapheSignal
+    SurfaceGraphe* harmonic = nullptr; // pctGrapheHarmonic
+    SurfaceGraphe* signal = nullptr;   // pctGrapheSignal
 };
+
+} // namespace Calcul_Graphe

@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
-#include <cmath>
 #include <initializer_list>
 
 namespace Calcul_Graphe {
@@ -110,20 +109,6 @@ void DessineRepere(QPainter& peintre) {
         DessineLibelle(peintre, QStringLiteral("t"), 499, 161, 502, 168);
     }
     peintre.restore();
-}
-
-QImage ImageRepere(QSize taille, qreal ratio) {
-    const QSize appareil(static_cast<int>(std::ceil(taille.width() * ratio)),
-                         static_cast<int>(std::ceil(taille.height() * ratio)));
-    QImage image(appareil, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter peintre(&image);
-        peintre.scale(ratio, ratio);
-        DessineRepere(peintre);
-    }
-    image.setDevicePixelRatio(ratio);
-    return image;
 }
 
 } // namespace Calcul_Graphe

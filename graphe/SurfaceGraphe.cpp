@@ -93,27 +93,9 @@ std::vector<SurfaceGraphe::Trait> SurfaceGraphe::Traits() const {
 }
 
 void SurfaceGraphe::DefinitRepere() {
-    fondRepere_ = true;
-    fond_ = QImage();
     fondCache_ = QImage();
     cacheValide_ = false;
     update();
-}
-
-void SurfaceGraphe::DefinitImageFond(const QImage& image) {
-    fondRepere_ = false;
-    fond_ = image.convertToFormat(QImage::Format_RGB32);
-    fond_.setDevicePixelRatio(1.0);
-    fondCache_ = QImage();
-    cacheValide_ = false;
-    update();
-}
-
-void SurfaceGraphe::CopieFond(const SurfaceGraphe& source) {
-    if (source.fondRepere_)
-        DefinitRepere();
-    else
-        DefinitImageFond(source.fond_);
 }
 
 QImage SurfaceGraphe::ImageFond() const {
@@ -142,13 +124,7 @@ void SurfaceGraphe::PeintFond(QPainter& peintre, QPointF origine, double echelle
     peintre.save();
     peintre.translate(origine);
     peintre.scale(echelle, echelle);
-    if (fondRepere_) {
-        Calcul_Graphe::DessineRepere(peintre);
-    } else if (!fond_.isNull()) {
-        // A picture is pixel-based: enlarge it without blurring.
-        peintre.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        peintre.drawImage(QRectF(0, 0, fond_.width(), fond_.height()), fond_);
-    }
+    Calcul_Graphe::DessineRepere(peintre);
     peintre.restore();
 }
 

@@ -28,13 +28,8 @@ public:
     // Coordinates beyond 16 bits are clipped to that range.
     void Ligne(int x1, int y1, int x2, int y2, QColor couleur);
 
-    // Background picture: the coordinate frame, drawn at any scale...
+    // Background picture: the coordinate frame, drawn at any scale; Efface restores it.
     void DefinitRepere();
-    // ...or any image, placed at the top-left corner of the drawing area, one image pixel per
-    // logical pixel. Writing it replaces what Efface restores.
-    void DefinitImageFond(const QImage& image);
-    // The background of another surface.
-    void CopieFond(const SurfaceGraphe& source);
     // The background at the drawing area's size (LargeurDessin x HauteurDessin), on white.
     QImage ImageFond() const;
 
@@ -75,9 +70,6 @@ private:
     void PeintFond(QPainter& peintre, QPointF origine, double echelle) const;
     const QImage& FondAEchelle(qreal ratio) const;
     void Compacte();
-
-    bool fondRepere_ = true;
-    QImage fond_; // when the background is an image
 
     // A line drawn again over exactly the same ends hides the earlier one completely, so the
     // earlier one can be dropped without changing the picture at any scale. Done in batches

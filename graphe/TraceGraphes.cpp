@@ -18,15 +18,14 @@ void DessinePolyligne(SurfaceGraphe& surface, const Polyligne& points, Rvb coule
 
 void TraceHarmonique(Etat& etat, const Graphes& graphes, std::int16_t n) {
     if (n < 0 || n >= NombreRangs) return;
-    if (graphes.harmonique)
-        DessinePolyligne(*graphes.harmonique, PolyligneHarmonique(etat, n), CouleurRang(n));
-    etat.IndicePoint = NombrePoints;
+    if (graphes.harmonic)
+        DessinePolyligne(*graphes.harmonic, PolyligneHarmonique(etat, n), CouleurRang(n));
     CalculeSignalTotal(etat);
     TraceSignal(etat, graphes);
 }
 
 void RetraceHarmoniques(Etat& etat, const Graphes& graphes) {
-    if (graphes.harmonique) graphes.harmonique->Efface();
+    if (graphes.harmonic) graphes.harmonic->Efface();
     for (std::int16_t n = 0; n < NombreRangs; ++n)
         if (etat.Validation[n] == 1) TraceHarmonique(etat, graphes, n);
 }
@@ -35,7 +34,6 @@ void TraceSignal(Etat& etat, const Graphes& graphes) {
     if (!graphes.signal) return;
     graphes.signal->Efface();
     DessinePolyligne(*graphes.signal, PolyligneSignal(etat), CouleurSignal);
-    etat.IndicePoint = NombrePoints;
 }
 
 } // namespace Calcul_Graphe

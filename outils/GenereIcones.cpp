@@ -1,10 +1,12 @@
 // Writes the program icon into a hicolor theme tree: one PNG per size and the scalable SVG,
 // all from the drawing the running program uses.
-#include "ui/Icone.h"
+#include "graphe/Icone.h"
 
 #include <QDir>
 #include <QFile>
 #include <cstdio>
+
+using namespace Calcul_Graphe;
 
 int main(int argc, char** argv) {
     if (argc != 3) {

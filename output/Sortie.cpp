@@ -1,9 +1,7 @@
 #include "output/Sortie.h"
 
-#include "app/Ondalis.h"
 #include "calcul/MiseEnPage.h"
 #include "calcul/Twips.h"
-#include "graphe/FrmGrapheHarmonic.h"
 #include "graphe/SurfaceGraphe.h"
 #include "graphe/TraceGraphes.h"
 
@@ -37,7 +35,7 @@ void RendDans(QPainter& peintre, const SurfaceGraphe& surface, const QRectF& cib
 
 } // namespace
 
-ResultatImpression Imprime(Ondalis& app, QWidget* parent) {
+ResultatImpression Imprime(Etat& etat, const Graphes& graphes, QWidget* parent) {
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setDocName(QStringLiteral("Ondalis"));
     // Without any printer the dialog would propose a folder as the PDF file: name a file.
@@ -45,12 +43,11 @@ ResultatImpression Imprime(Ondalis& app, QWidget* parent) {
         imprimante.setOutputFileName(QDir::home().filePath(QStringLiteral("Ondalis.pdf")));
     QPrintDialog dialogue(&imprimante, parent);
     if (dialogue.exec() != QDialog::Accepted) return ResultatImpression::Annulee;
-    return ImprimeGraphes(app, imprimante) ? ResultatImpression::Imprimee
-                                           : ResultatImpression::Echouee;
+    return ImprimeGraphes(etat, graphes, imprimante) ? ResultatImpression::Imprimee
+                                                     : ResultatImpression::Echouee;
 }
 
-bool ImprimeGraphes(Ondalis& app, QPrinter& imprimante) {
-    const Graphes graphes = app.graphes();
+bool ImprimeGraphes(Etat& etat, const Graphes& graphes, QPrinter& imprimante) {
     // The printable area (the whole sheet in full-page mode), where the painter's origin is.
     const QRectF page = imprimante.pageRect(QPrinter::Point);
     const double twipsParPoint = TwipsParPouce / PointsParPouce;
@@ -68,16 +65,15 @@ bool ImprimeGraphes(Ondalis& app, QPrinter& imprimante) {
         return QRectF(mise->X * fx, haut * fy, mise->Wd * fx, mise->Hp * fy);
     };
     RendDans(peintre, *graphes.signal, rectangle(mise->Y1));
-    RendDans(peintre, *graphes.harmonique, rectangle(mise->Y2));
+    RendDans(peintre, *graphes.harmonic, rectangle(mise->Y2));
     // Finishing the job here sends the page now; nothing is left open until the end of the run.
     if (!peintre.end()) return false;
 
     // The bare frame as background again, then the harmonic curves drawn anew (each one brings
     // the rebuilt signal up to date; with no validated rank the signal graph stays as it is).
-    const SurfaceGraphe& repere = *app.frmGrapheHarmonic().pctRepere;
-    graphes.harmonique->CopieFond(repere);
-    graphes.signal->CopieFond(repere);
-    RetraceHarmoniques(app.etat(), graphes);
+    graphes.harmonic->DefinitRepere();
+    graphes.signal->DefinitRepere();
+    RetraceHarmoniques(etat, graphes);
     return true;
 }
 

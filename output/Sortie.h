@@ -1,7 +1,9 @@
 // Printing the two graphs on one page and copying a graph to the clipboard.
 #pragma once
 
-class Ondalis;
+#include "calcul/Etat.h"
+#include "graphe/Graphes.h"
+
 class QPrinter;
 class QWidget;
 class SurfaceGraphe;
@@ -16,14 +18,14 @@ enum class ResultatImpression {
 
 // "Imprimer": the platform print dialog (installed printers, or a PDF file), then, on
 // confirmation, ImprimeGraphes on the chosen printer.
-ResultatImpression Imprime(Ondalis& app, QWidget* parent);
+ResultatImpression Imprime(Etat& etat, const Graphes& graphes, QWidget* parent);
 
 // Composes the page on `imprimante`: the rebuilt signal in the upper half and the harmonic
 // curves in the lower half, each as its surface shows it, rendered at the printer's
 // resolution; then finishes the job at once, so each use gives one page of its own. Then the
 // surfaces get the bare frame back and the harmonic curves are redrawn. False, with nothing
 // changed, when the page is unusable or the printer cannot be opened or written.
-bool ImprimeGraphes(Ondalis& app, QPrinter& imprimante);
+bool ImprimeGraphes(Etat& etat, const Graphes& graphes, QPrinter& imprimante);
 
 // Puts the surface's image on the clipboard, replacing whatever it held: its drawing area
 // (frame and curves) in pixels, at the screen's device pixel ratio. The surface is untouched.

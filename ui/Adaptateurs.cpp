@@ -10,10 +10,8 @@ CurseurVertical::CurseurVertical(QWidget* parent) : QScrollBar(Qt::Vertical, par
     setTracking(false);
     setSingleStep(1);
     setPageStep(10);
-    connect(this, &QAbstractSlider::valueChanged, this, &CurseurVertical::change,
-            Qt::DirectConnection);
-    connect(this, &QAbstractSlider::sliderMoved, this, &CurseurVertical::defilement,
-            Qt::DirectConnection);
+    connect(this, &QAbstractSlider::valueChanged, this, &CurseurVertical::change);
+    connect(this, &QAbstractSlider::sliderMoved, this, &CurseurVertical::defilement);
 }
 
 void CurseurVertical::DefinitBornes(int haut, int bas) {
@@ -42,6 +40,8 @@ void ZoneTexte::mouseDoubleClickEvent(QMouseEvent* evenement) {
     if (evenement->button() == Qt::LeftButton) emit doubleClic();
 }
 
+namespace Calcul_Graphe {
+
 QString TexteQt(const QString& texte) {
     QString resultat = texte;
     resultat.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -65,3 +65,5 @@ QString TexteEnveloppe(const QString& texte, const QFont& police, int largeur) {
     if (!ligne.isEmpty()) lignes << ligne;
     return lignes.join(QChar(u'\n'));
 }
+
+} // namespace Calcul_Graphe

@@ -42,6 +42,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* evenement) override;
 };
 
+namespace Calcul_Graphe {
+
 // The program's texts break lines with the single character 13; Qt's labels and dialogs need
 // '\n'. Every text that reaches a label or a dialog passes through here.
 QString TexteQt(const QString& texte);
@@ -49,3 +51,5 @@ QString TexteQt(const QString& texte);
 // Check boxes and push buttons draw their caption on one line: this breaks it at blanks so
 // that each line fits in `largeur` pixels, for the captions the design wraps.
 QString TexteEnveloppe(const QString& texte, const QFont& police, int largeur);
+
+} // namespace Calcul_Graphe

@@ -4,8 +4,8 @@
 
 #include "OndalisVersion.h"
 #include "calcul/Twips.h"
+#include "graphe/Icone.h"
 #include "ui/Adaptateurs.h"
-#include "ui/Icone.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -37,8 +37,8 @@ struct Etiquette {
 // Author block and address: a neutral text and a reserved example domain.
 const Etiquette Etiquettes[] = {
     {&FrmAbout::lblTitle, -1, "lblTitle", "", 1050, 240, 3885, 480, 14.25, true, false, true},
-    {&FrmAbout::lblVersion, -1, "lblVersion", "Version 1.0.0", 1050, 780, 3885, 225, 9.75, false,
-     false, false},
+    {&FrmAbout::lblVersion, -1, "lblVersion", "Version " ONDALIS_VERSION, 1050, 780, 3885, 225,
+     9.75, false, false, false},
     {&FrmAbout::Label5, -1, "Label5", "Description", 1080, 1080, 1215, 255, 9.75, false, false,
      false},
     {nullptr, 0, "lblDescription(0)",
@@ -121,10 +121,7 @@ FrmAbout::FrmAbout(QWidget* parent)
 void FrmAbout::Form_Load() {
     const QString titre = QStringLiteral(ONDALIS_TITRE);
     setWindowTitle(QStringLiteral("À propos de ") + titre);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(ONDALIS_VERSION_MAJEURE)
-                            .arg(ONDALIS_VERSION_MINEURE)
-                            .arg(ONDALIS_REVISION));
+    lblVersion->setText(QStringLiteral("Version " ONDALIS_VERSION));
     lblTitle->setText(titre);
 }
 

@@ -29,7 +29,6 @@ public:
 
     void Form_Load();
     void cmdOK_Click();
-    void lblEmail_Click();
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;

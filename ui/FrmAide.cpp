@@ -1,9 +1,9 @@
 #include "ui/FrmAide.h"
 
-#include "app/Ondalis.h"
 #include "calcul/Twips.h"
+#include "graphe/Ecran.h"
 #include "ui/Adaptateurs.h"
-#include "ui/FrmOndalis.h"
+#include "ui/ServicesApplication.h"
 #include "ui/TextesAide.h"
 
 #include <QEvent>
@@ -17,7 +17,8 @@ constexpr int LargeurClient = 4590;
 constexpr int HauteurClient = 1590;
 } // namespace
 
-FrmAide::FrmAide(Ondalis& application, QWidget* parent) : QWidget(parent), app_(application) {
+FrmAide::FrmAide(const ServicesApplication& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("frmAide"));
     setWindowTitle(QStringLiteral("Aide"));
     // A small tool window with a close box only; closing it discards it, and the next text
@@ -52,10 +53,11 @@ FrmAide::FrmAide(Ondalis& application, QWidget* parent) : QWidget(parent), app_(
 
 void FrmAide::Form_Load() {
     winId(); // the platform window gives the frame's size
-    const QRect ecran = Ondalis::EcranTwips();
+    const QRect ecran = EcranTwips();
     // The main window is only read: it is loaded (and placed) before it shows the panel.
-    const auto largeurPrincipale = static_cast<float>(
-        app_.frmOndalisCharge() ? PixelsVersTwips(app_.frmOndalis().frameGeometry().width()) : 0);
+    const QWidget* principale = services_.FenetrePrincipale();
+    const auto largeurPrincipale =
+        static_cast<float>(principale ? PixelsVersTwips(principale->frameGeometry().width()) : 0);
     const auto largeur = static_cast<float>(PixelsVersTwips(frameGeometry().width()));
     const auto hauteur = static_cast<float>(PixelsVersTwips(frameGeometry().height()));
     const auto gauche = static_cast<int>(

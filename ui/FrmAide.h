@@ -3,13 +3,13 @@
 
 #include <QWidget>
 
-class Ondalis;
+class ServicesApplication;
 class QLabel;
 
 class FrmAide : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmAide(Ondalis& application, QWidget* parent = nullptr);
+    explicit FrmAide(const ServicesApplication& services, QWidget* parent = nullptr);
 
     QLabel* lblInfo = nullptr;
     // Writes the caption of lblInfo (character 13 breaks the line). Never shows, activates or
@@ -23,5 +23,5 @@ protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
-    Ondalis& app_;
+    const ServicesApplication& services_;
 };

@@ -2,13 +2,12 @@
 // event to its handler, the load, the hover texts and the end of the run.
 #include "ui/FrmOndalis.h"
 
-#include "app/Ondalis.h"
 #include "calcul/Twips.h"
+#include "graphe/Icone.h"
 #include "graphe/RectTwips.h"
 #include "ui/Adaptateurs.h"
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalisDesign.h"
-#include "ui/Icone.h"
 #include "ui/ImagesSignaux.h"
 #include "ui/TextesAide.h"
 
@@ -79,6 +78,7 @@ QWidget* CreeWidget(const Controle& c, QWidget* parent) {
         return new QCheckBox(parent);
     case Genre::Etiquette:
     case Genre::Image: {
+        // Transparent unless its row gives it a background colour (FondBordure).
         auto* etiquette = new QLabel(parent);
         etiquette->setWordWrap(enveloppe);
         if (c.drapeaux & Bordure) {
@@ -145,8 +145,9 @@ void DefinitCouleurs(QWidget* w, const Controle& c) {
 
 } // namespace
 
-FrmOndalis::FrmOndalis(Ondalis& application, QWidget* parent)
-    : QMainWindow(parent), app_(application) {
+FrmOndalis::FrmOndalis(Etat& etat, const Graphes& graphes, ServicesApplication& services,
+                       QWidget* parent)
+    : QMainWindow(parent), etat_(etat), graphes_(graphes), services_(services) {
     setObjectName(QStringLiteral("frmOndalis"));
     setWindowTitle(QStringLiteral("Ondalis - Version Béta"));
     // Fixed size: a title, a system menu and a close box, no minimize or maximize button.
@@ -204,8 +205,7 @@ void FrmOndalis::ConstruitControles() {
 
     auto prend = [&widgets](auto& membre, const QString& nom, int index = -1) {
         using Type = std::remove_pointer_t<std::remove_reference_t<decltype(membre)>>;
-        membre = qobject_cast<Type*>(widgets.value(NomObjet(nom, index)));
-        Q_ASSERT(membre);
+        membre = ControleLie<Type>(widgets, nom, index);
     };
     auto prendTableau = [&prend](auto& tableau, const QString& nom) {
         for (int i = 0; i < static_cast<int>(tableau.size()); ++i)
@@ -326,49 +326,32 @@ void FrmOndalis::ConstruitMenus() {
 }
 
 void FrmOndalis::ConnecteEvenements() {
-    // Direct connections throughout: a value set from code runs its handler before returning.
-    constexpr auto direct = Qt::DirectConnection;
+    // One thread: every connection is direct, so a value set from code runs its handler
+    // before the setter returns.
     for (int i = 0; i < static_cast<int>(optChoix.size()); ++i)
-        connect(
-            optChoix[i], &QPushButton::toggled, this,
-            [this, i](bool choisi) {
-                if (choisi) optChoix_Click(static_cast<std::int16_t>(i));
-            },
-            direct);
-    connect(
-        cboChoixSignal, &QComboBox::activated, this, [this](int) { cboChoixSignal_Click(); },
-        direct);
-    connect(
-        cmdRapportCyclique, &QPushButton::clicked, this, [this] { cmdRapportCyclique_Click(); },
-        direct);
-    connect(
-        cmdRAZ, &QPushButton::clicked, this, [this] { cmdRAZ_Click(); }, direct);
-    connect(
-        cmdCalculer, &QPushButton::clicked, this, [this] { cmdCalculer_Click(); }, direct);
-    connect(
-        chkNoAuto, &QCheckBox::toggled, this, [this] { chkNoAuto_Click(); }, direct);
-    connect(
-        chkHarmonicSup, &QPushButton::toggled, this, [this] { chkHarmonicSup_Click(); }, direct);
+        connect(optChoix[i], &QPushButton::toggled, this, [this, i](bool choisi) {
+            if (choisi) optChoix_Click(static_cast<std::int16_t>(i));
+        });
+    connect(cboChoixSignal, &QComboBox::activated, this, [this](int) { cboChoixSignal_Click(); });
+    connect(cmdRapportCyclique, &QPushButton::clicked, this,
+            [this] { cmdRapportCyclique_Click(); });
+    connect(cmdRAZ, &QPushButton::clicked, this, [this] { cmdRAZ_Click(); });
+    connect(cmdCalculer, &QPushButton::clicked, this, [this] { cmdCalculer_Click(); });
+    connect(chkNoAuto, &QCheckBox::toggled, this, [this] { chkNoAuto_Click(); });
+    connect(chkHarmonicSup, &QPushButton::toggled, this, [this] { chkHarmonicSup_Click(); });
     for (int n = 0; n < static_cast<int>(scrHarmonic.size()); ++n) {
         const auto rang = static_cast<std::int16_t>(n);
-        connect(
-            chkHarmonic[n], &QCheckBox::toggled, this, [this, rang] { chkHarmonic_Click(rang); },
-            direct);
-        connect(
-            scrHarmonic[n], &CurseurVertical::change, this,
-            [this, rang] { scrHarmonic_Change(rang); }, direct);
-        connect(
-            scrHarmonic[n], &CurseurVertical::defilement, this,
-            [this, rang] { scrHarmonic_Scroll(rang); }, direct);
-        connect(
-            txtHarmonic[n], &ZoneTexte::clic, this, [this, rang] { txtHarmonic_Click(rang); },
-            direct);
-        connect(
-            txtHarmonic[n], &ZoneTexte::doubleClic, this,
-            [this, rang] { txtHarmonic_DblClick(rang); }, direct);
+        connect(chkHarmonic[n], &QCheckBox::toggled, this,
+                [this, rang] { chkHarmonic_Click(rang); });
+        connect(scrHarmonic[n], &CurseurVertical::change, this,
+                [this, rang] { scrHarmonic_Change(rang); });
+        connect(scrHarmonic[n], &CurseurVertical::defilement, this,
+                [this, rang] { scrHarmonic_Scroll(rang); });
+        connect(txtHarmonic[n], &ZoneTexte::clic, this, [this, rang] { txtHarmonic_Click(rang); });
+        connect(txtHarmonic[n], &ZoneTexte::doubleClic, this,
+                [this, rang] { txtHarmonic_DblClick(rang); });
     }
-    connect(
-        Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); }, direct);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 
     const std::pair<QAction*, void (FrmOndalis::*)()> entrees[] = {
         {mnuOuvrir, &FrmOndalis::mnuOuvrir_Click},
@@ -382,6 +365,5 @@ void FrmOndalis::ConnecteEvenements() {
         {mnuGrapheSignal, &FrmOndalis::mnuGrapheSignal_Click},
         {mnuApropos, &FrmOndalis::mnuApropos_Click}};
     for (const auto& [action, gestionnaire] : entrees)
-        connect(
-            action, &QAction::triggered, this, [this, g = gestionnaire] { (this->*g)(); }, direct);
+        connect(action, &QAction::triggered, this, [this, g = gestionnaire] { (this->*g)(); });
 }

@@ -6,11 +6,14 @@
 // in FrmOndalisDesign.cpp; the handlers live in FrmOndalisEvenements.cpp.
 #pragma once
 
+#include "calcul/Etat.h"
+#include "graphe/Graphes.h"
+
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
 
-class Ondalis;
+class ServicesApplication;
 class CurseurVertical;
 class ZoneTexte;
 class QAction;
@@ -26,7 +29,9 @@ class QTimer;
 class FrmOndalis : public QMainWindow {
     Q_OBJECT
 public:
-    explicit FrmOndalis(Ondalis& application, QWidget* parent = nullptr);
+    // The state it shows and changes, the surfaces it draws on, and the application's services.
+    FrmOndalis(Calcul_Graphe::Etat& etat, const Calcul_Graphe::Graphes& graphes,
+               ServicesApplication& services, QWidget* parent = nullptr);
     ~FrmOndalis() override;
 
     // Controls, under their design names. Rank n is index n of scrHarmonic, txtHarmonic and
@@ -84,7 +89,8 @@ public:
     QMenu* mnuAide = nullptr;
     QAction* mnuApropos = nullptr;
 
-    Ondalis& application() const { return app_; }
+    Calcul_Graphe::Etat& etat() const { return etat_; }
+    const Calcul_Graphe::Graphes& graphes() const { return graphes_; }
 
     // Makes the controls agree with ModeChoixSignal after a mode switch.
     void AfficheChoixSignal();
@@ -128,5 +134,7 @@ private:
     void ConstruitMenus();
     void ConnecteEvenements();
 
-    Ondalis& app_;
+    Calcul_Graphe::Etat& etat_;
+    const Calcul_Graphe::Graphes graphes_;
+    ServicesApplication& services_;
 };

@@ -1,10 +1,11 @@
 // The main window's load, its hover texts, the display menu and the end of the run.
 #include "ui/FrmOndalis.h"
 
-#include "app/Ondalis.h"
 #include "calcul/Twips.h"
+#include "graphe/Ecran.h"
 #include "ui/Adaptateurs.h"
 #include "ui/FrmAide.h"
+#include "ui/ServicesApplication.h"
 #include "ui/FrmOndalisDesign.h"
 #include "ui/TextesAide.h"
 
@@ -18,7 +19,7 @@
 using namespace Calcul_Graphe;
 
 void FrmOndalis::Form_Load() {
-    app_.etat().ModeChoixSignal = Faux;
+    etat_.ModeChoixSignal = Faux;
     cboChoixSignal->addItem(QStringLiteral("Signal rectangulaire"));
     cboChoixSignal->addItem(QStringLiteral("Signal triangulaire"));
     cboChoixSignal->addItem(QStringLiteral("Signal dents de scie"));
@@ -33,13 +34,13 @@ void FrmOndalis::Form_Load() {
         scrHarmonic[n]->DefinitValeur(0);
         txtHarmonic[n]->setText(QStringLiteral("0"));
     }
-    app_.frmAide().show();
+    services_.frmAide().show();
 }
 
 void FrmOndalis::PlaceEnHautADroite() {
     // The platform window gives the frame's size, so the outer width is the real one.
     winId();
-    const QRect ecran = Ondalis::EcranTwips();
+    const QRect ecran = EcranTwips();
     const int largeur = PixelsVersTwips(frameGeometry().width());
     move(TwipsVersPixels(ecran.left() + ecran.width() - largeur), TwipsVersPixels(ecran.top()));
     largeurPlacee_ = frameGeometry().width();
@@ -66,24 +67,24 @@ bool FrmOndalis::eventFilter(QObject* objet, QEvent* evenement) {
                                   index >= static_cast<int>(scrHarmonic.size()) ||
                                   scrHarmonic[static_cast<std::size_t>(index)]->isEnabled();
         const QString texte = TexteSurvol(nom, index, curseurActif);
-        if (!texte.isEmpty()) app_.frmAide().DefinitInfo(texte);
+        if (!texte.isEmpty()) services_.frmAide().DefinitInfo(texte);
     }
     return QMainWindow::eventFilter(objet, evenement);
 }
 
 void FrmOndalis::closeEvent(QCloseEvent* evenement) {
     evenement->accept();
-    app_.Quitte();
+    services_.Quitte();
 }
 
 void FrmOndalis::mnuAffichageAide_Click() {
-    app_.frmAide().show();
+    services_.frmAide().show();
 }
 
 void FrmOndalis::mnuGrapheSignal_Click() {
-    app_.AfficheGraphes();
+    services_.AfficheGraphes();
 }
 
 void FrmOndalis::mnuQuitter_Click() {
-    app_.Quitte();
+    services_.Quitte();
 }

@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-namespace DessinOndalis {
+namespace Calcul_Graphe::DessinOndalis {
 
 namespace {
 
@@ -41,7 +41,7 @@ std::vector<Controle> ConstruitTable() {
     ajoute({"Label1", -1, G::Etiquette, C::Fenetre, "Choisir un signal", 120, 5880, 1575, 735, 112,
             Cache | Centre | TexteRouge | Enveloppe, P::Invite, {}});
     ajoute({"Label2", -1, G::Etiquette, C::Fenetre, vide, 0, 6600, 1695, 495, 113,
-            Cache | Transparent, P::Defaut, {}});
+            Cache, P::Defaut, {}});
     ajoute({"cboChoixSignal", -1, G::Liste, C::Fenetre, vide, 120, 6720, 1575, 315, 37, Cache,
             P::Defaut, {}});
     ajoute({"lblRapportCyclique", -1, G::Etiquette, C::Fenetre, "Rapport cyclique (%)", 120, 7200,
@@ -107,7 +107,7 @@ std::vector<Controle> ConstruitTable() {
         ajoute({"lblPhin", j, G::Etiquette, cadre, QString(QChar(0x03C6)), 135, 1590, 255, 375, -1,
                 Centre, P::Phi, {}});
         ajoute({"lblPhin2", j, G::Etiquette, cadre, "n", 315, 1785, 255, 255, -1,
-                Centre | Transparent, P::Defaut, {}});
+                Centre, P::Defaut, {}});
         struct Ligne {
             const char* nom;
             int haut;
@@ -167,4 +167,4 @@ const std::vector<EntreeMenu>& Menus() {
     return menus;
 }
 
-} // namespace DessinOndalis
+} // namespace Calcul_Graphe::DessinOndalis

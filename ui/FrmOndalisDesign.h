@@ -2,10 +2,13 @@
 // container, as the design gives them. FrmOndalis turns the rows into widgets in one loop.
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QWidget>
+#include <stdexcept>
 #include <vector>
 
-namespace DessinOndalis {
+namespace Calcul_Graphe::DessinOndalis {
 
 enum class Genre {
     Option,        // option button drawn as a push button that stays pressed
@@ -32,11 +35,10 @@ enum Drapeau : unsigned {
     LectureSeule = 1u << 3,
     Bordure = 1u << 4,
     Enveloppe = 1u << 5, // the caption wraps over several lines
-    Transparent = 1u << 6,
-    Coche = 1u << 7, // selected / ticked at creation
-    TexteRouge = 1u << 8,
-    FondBordure = 1u << 9, // background in the colour of active window borders
-    PointeurIcone = 1u << 10,
+    Coche = 1u << 6,     // selected / ticked at creation
+    TexteRouge = 1u << 7,
+    FondBordure = 1u << 8, // background in the colour of active window borders
+    PointeurIcone = 1u << 9,
 };
 
 struct Controle {
@@ -63,6 +65,17 @@ QString NomObjet(const QString& nom, int index);
 // The reverse: "TxtAn(3)" -> {"TxtAn", 3}; a single control gets -1.
 std::pair<QString, int> DecomposeNom(const QString& nomObjet);
 
+// The widget made for the design row nom(index), as a T. A name the design does not have, or
+// a control of another kind, throws std::logic_error in every build, so a misspelt binding
+// fails the first test that makes the window.
+template <class T>
+T* ControleLie(const QHash<QString, QWidget*>& widgets, const QString& nom, int index = -1) {
+    const QString nomObjet = NomObjet(nom, index);
+    auto* controle = qobject_cast<T*>(widgets.value(nomObjet));
+    if (!controle) throw std::logic_error("pas de tel contrôle : " + nomObjet.toStdString());
+    return controle;
+}
+
 // Menus: the top-level menus and their entries, with caption, shortcut and state.
 struct EntreeMenu {
     QString nom;
@@ -73,4 +86,4 @@ struct EntreeMenu {
 };
 const std::vector<EntreeMenu>& Menus();
 
-} // namespace DessinOndalis
+} // namespace Calcul_Graphe::DessinOndalis

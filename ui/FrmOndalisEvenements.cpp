@@ -1,7 +1,6 @@
 // Handlers of the two modes, the signal choice, the duty cycle and the rank options.
 #include "ui/FrmOndalis.h"
 
-#include "app/Ondalis.h"
 #include "calcul/Nombres.h"
 #include "calcul/Reglage.h"
 #include "calcul/SignalTotal.h"
@@ -25,21 +24,21 @@ namespace {
 
 // The higher ranks changed: recompute the signal and redraw the rebuilt signal only. These
 // paths have no error handling of their own: they report like the duty-cycle button.
-void RecalculeSignalReconstitue(Ondalis& app) {
-    Etat& etat = app.etat();
+void RecalculeSignalReconstitue(FrmOndalis& f) {
+    Etat& etat = f.etat();
     try {
-        CalculeSignalChoisi(app);
+        CalculeSignalChoisi(f);
         CalculeSignalTotal(etat);
-        TraceSignal(etat, app.graphes());
+        TraceSignal(etat, f.graphes());
     } catch (const ErreurExecution&) {
-        SignaleErreurRapportCyclique(app);
+        SignaleErreurRapportCyclique(f);
     }
 }
 
 } // namespace
 
 void FrmOndalis::optChoix_Click(std::int16_t Index) {
-    Etat& etat = app_.etat();
+    Etat& etat = etat_;
     if (Index == 0) {
         etat.ModeChoixSignal = Faux;
         for (CurseurVertical* curseur : scrHarmonic)
@@ -48,13 +47,13 @@ void FrmOndalis::optChoix_Click(std::int16_t Index) {
         chkHarmonic[0]->setEnabled(true);
     } else {
         etat.ModeChoixSignal = Vrai;
-        RAZComplete(app_);
+        RAZComplete(*this);
     }
     AfficheChoixSignal();
 }
 
 void FrmOndalis::AfficheChoixSignal() {
-    const bool choix = app_.etat().ModeChoixSignal != Faux;
+    const bool choix = etat_.ModeChoixSignal != Faux;
     cboChoixSignal->setVisible(choix);
     txtRapportCyclique->setVisible(choix);
     Label1->setVisible(choix);
@@ -80,7 +79,7 @@ void FrmOndalis::AfficheChoixSignal() {
 void FrmOndalis::cboChoixSignal_Click() {
     Timer1->stop();
     Label1->setVisible(true);
-    RAZHarmoniques(app_);
+    RAZHarmoniques(*this);
     const int index = cboChoixSignal->currentIndex();
     const std::array<QLabel*, 3> images = {imgRectangulaire, imgTriangle, imgDentsdeScie};
     if (index >= 0 && index < 3) imgSignal->setPixmap(images[index]->pixmap());
@@ -90,9 +89,9 @@ void FrmOndalis::cboChoixSignal_Click() {
     scrHarmonic[0]->setEnabled(true);
     chkHarmonic[0]->setEnabled(true);
     try {
-        CalculeSignalChoisi(app_);
+        CalculeSignalChoisi(*this);
     } catch (const ErreurExecution&) {
-        SignaleErreurRapportCyclique(app_);
+        SignaleErreurRapportCyclique(*this);
     }
 }
 
@@ -104,10 +103,10 @@ void FrmOndalis::cmdRapportCyclique_Click() {
             txtRapportCyclique->setText(QString::fromStdString(*pourcent));
         txtRapportCyclique->setText(QString::fromStdString(
             TextePlancher(txtRapportCyclique->text().toStdString(), separateur)));
-        CalculeSignalChoisi(app_);
-        RetraceHarmoniques(app_.etat(), app_.graphes());
+        CalculeSignalChoisi(*this);
+        RetraceHarmoniques(etat_, graphes_);
     } catch (const ErreurExecution&) {
-        SignaleErreurRapportCyclique(app_);
+        SignaleErreurRapportCyclique(*this);
     }
 }
 
@@ -116,12 +115,12 @@ void FrmOndalis::Timer1_Timer() {
 }
 
 void FrmOndalis::chkHarmonicSup_Click() {
-    app_.etat().RangsSupActifs = chkHarmonicSup->isChecked() ? Vrai : Faux;
-    RecalculeSignalReconstitue(app_);
+    etat_.RangsSupActifs = chkHarmonicSup->isChecked() ? Vrai : Faux;
+    RecalculeSignalReconstitue(*this);
 }
 
 void FrmOndalis::mnuRang_Click() {
-    Etat& etat = app_.etat();
+    Etat& etat = etat_;
     bool confirme = false;
     const QString reponse = QInputDialog::getText(
         this, QStringLiteral("Rang supérieur"),
@@ -131,13 +130,13 @@ void FrmOndalis::mnuRang_Click() {
         QLineEdit::Normal, TexteEntier(etat.RangMax), &confirme);
     if (!confirme) return; // a cancelled box keeps the rank
     etat.RangMax = LitRangMax(reponse.toStdString());
-    RecalculeSignalReconstitue(app_);
+    RecalculeSignalReconstitue(*this);
 }
 
 void FrmOndalis::mnuOuvrir_Click() {
-    FonctionNonDisponible(app_);
+    FonctionNonDisponible(*this);
 }
 
 void FrmOndalis::mnuEnregister_Click() {
-    FonctionNonDisponible(app_);
+    FonctionNonDisponible(*this);
 }

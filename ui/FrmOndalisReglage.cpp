@@ -2,10 +2,10 @@
 // calculation, "Calculer et Tracer" and "RAZ".
 #include "ui/FrmOndalis.h"
 
-#include "app/Ondalis.h"
 #include "graphe/TraceGraphes.h"
 #include "ui/Adaptateurs.h"
 #include "ui/FrmAide.h"
+#include "ui/ServicesApplication.h"
 #include "ui/RoutinesOndalis.h"
 #include "ui/TextesAide.h"
 
@@ -22,48 +22,48 @@ bool EstCochee(const QCheckBox* boite) {
 } // namespace
 
 void FrmOndalis::chkHarmonic_Click(std::int16_t Index) {
-    Etat& etat = app_.etat();
+    Etat& etat = etat_;
     const bool coche = EstCochee(chkHarmonic[Index]);
     if (etat.ModeChoixSignal != Faux) {
         if (coche) {
-            ValideHarmonique(app_, Index);
+            ValideHarmonique(*this, Index);
             // The mean value comes from its slider; ranks 1 to 10 keep the signal's columns.
-            if (Index == 0) CalculeHarmoniqueReglee(app_, 0);
-            TraceHarmonique(etat, app_.graphes(), Index);
+            if (Index == 0) CalculeHarmoniqueReglee(*this, 0);
+            TraceHarmonique(etat, graphes_, Index);
         } else {
-            DevalideHarmonique(app_, Index);
-            RetraceHarmoniques(etat, app_.graphes());
+            DevalideHarmonique(*this, Index);
+            RetraceHarmoniques(etat, graphes_);
         }
     } else if (etat.CalculAutoInhibe != Faux) {
         if (coche)
-            ValideHarmonique(app_, Index);
+            ValideHarmonique(*this, Index);
         else
-            DevalideHarmonique(app_, Index);
+            DevalideHarmonique(*this, Index);
     } else if (coche) {
-        ValideHarmonique(app_, Index);
-        CalculeHarmoniqueReglee(app_, Index);
-        TraceHarmonique(etat, app_.graphes(), Index);
+        ValideHarmonique(*this, Index);
+        CalculeHarmoniqueReglee(*this, Index);
+        TraceHarmonique(etat, graphes_, Index);
     } else {
-        DevalideHarmonique(app_, Index);
-        RetraceHarmoniques(etat, app_.graphes());
+        DevalideHarmonique(*this, Index);
+        RetraceHarmoniques(etat, graphes_);
     }
 }
 
 void FrmOndalis::scrHarmonic_Change(std::int16_t Index) {
-    Etat& etat = app_.etat();
+    Etat& etat = etat_;
     txtHarmonic[Index]->setText(TexteEntier(scrHarmonic[Index]->Valeur()));
     if (etat.CalculAutoInhibe != Faux || etat.RAZEnCours != Faux) return;
-    app_.frmAide().DefinitInfo(TexteCurseur(Index));
+    services_.frmAide().DefinitInfo(TexteCurseur(Index));
     if (EstCochee(chkHarmonic[Index])) {
-        CalculeHarmoniqueReglee(app_, Index);
-        RetraceHarmoniques(etat, app_.graphes());
+        CalculeHarmoniqueReglee(*this, Index);
+        RetraceHarmoniques(etat, graphes_);
     }
 }
 
 void FrmOndalis::scrHarmonic_Scroll(std::int16_t Index) {
-    if (app_.etat().RAZEnCours != Faux) return;
+    if (etat_.RAZEnCours != Faux) return;
     txtHarmonic[Index]->setText(TexteEntier(scrHarmonic[Index]->ValeurDefilement()));
-    app_.frmAide().DefinitInfo(TexteCurseur(Index));
+    services_.frmAide().DefinitInfo(TexteCurseur(Index));
 }
 
 void FrmOndalis::txtHarmonic_Click(std::int16_t Index) {
@@ -81,23 +81,22 @@ void FrmOndalis::txtHarmonic_DblClick(std::int16_t Index) {
 
 void FrmOndalis::chkNoAuto_Click() {
     const bool inhibe = EstCochee(chkNoAuto);
-    app_.etat().CalculAutoInhibe = inhibe ? Vrai : Faux;
+    etat_.CalculAutoInhibe = inhibe ? Vrai : Faux;
     cmdCalculer->setVisible(inhibe);
 }
 
 void FrmOndalis::cmdCalculer_Click() {
-    Etat& etat = app_.etat();
-    // A counter of its own: the routines below use the shared one.
+    Etat& etat = etat_;
     for (std::int16_t rang = 0; rang < NombreRangs; ++rang) {
         if (EstCochee(chkHarmonic[rang])) {
-            CalculeHarmoniqueReglee(app_, rang);
-            TraceHarmonique(etat, app_.graphes(), rang);
+            CalculeHarmoniqueReglee(*this, rang);
+            TraceHarmonique(etat, graphes_, rang);
         } else {
-            RetraceHarmoniques(etat, app_.graphes());
+            RetraceHarmoniques(etat, graphes_);
         }
     }
 }
 
 void FrmOndalis::cmdRAZ_Click() {
-    RAZComplete(app_);
+    RAZComplete(*this);
 }

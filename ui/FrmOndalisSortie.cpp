@@ -1,14 +1,14 @@
 // Output menu handlers of the main window: printing, clipboard copy and the About box.
 #include "ui/FrmOndalis.h"
 
-#include "app/Ondalis.h"
 #include "output/Sortie.h"
 #include "ui/FrmAbout.h"
+#include "ui/ServicesApplication.h"
 
 #include <QMessageBox>
 
 void FrmOndalis::mnuImprimer_Click() {
-    if (Calcul_Graphe::Imprime(app_, this) != Calcul_Graphe::ResultatImpression::Echouee) return;
+    if (Calcul_Graphe::Imprime(etat_, graphes_, this) != Calcul_Graphe::ResultatImpression::Echouee) return;
     // A page that never came out must not pass for printed.
     QMessageBox boite(QMessageBox::NoIcon, QStringLiteral("Ondalis"),
                       QStringLiteral("Impossible d'imprimer les graphes."), QMessageBox::Ok, this);
@@ -16,17 +16,17 @@ void FrmOndalis::mnuImprimer_Click() {
 }
 
 void FrmOndalis::mnuCopierHarmonic_Click() {
-    Calcul_Graphe::CopieGraphe(*app_.graphes().harmonique);
+    Calcul_Graphe::CopieGraphe(*graphes_.harmonic);
 }
 
 // Ctrl+X copies the signal graph: it cuts nothing.
 void FrmOndalis::mnuCopierSignal_Click() {
-    Calcul_Graphe::CopieGraphe(*app_.graphes().signal);
+    Calcul_Graphe::CopieGraphe(*graphes_.signal);
 }
 
 void FrmOndalis::mnuApropos_Click() {
     // Loaded on first use, then only brought forward: one window however often it is asked for.
-    FrmAbout& apropos = app_.frmAbout();
+    FrmAbout& apropos = services_.frmAbout();
     apropos.show();
     apropos.raise();
     apropos.activateWindow();

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPolygonF>
 
+namespace Calcul_Graphe {
+
 namespace {
 
 // Rows and columns of the common frame.
@@ -23,15 +25,10 @@ struct Gabarit {
 };
 
 Gabarit GabaritDe(FormeSignal forme) {
-    switch (forme) {
-    case FormeSignal::Rectangulaire:
-        return {78, 18, 101, 66, "a : rapport cyclique"};
-    case FormeSignal::Triangle:
-        return {78, 18, 101, 66, "a : rapport cyclique"};
-    case FormeSignal::DentsDeScie:
-        break;
-    }
-    return {133, 19, AxeTemps, 55, "a : rapport du temps de montée"};
+    // The rectangle and the triangle share the duty-cycle layout.
+    if (forme == FormeSignal::DentsDeScie)
+        return {133, 19, AxeTemps, 55, "a : rapport du temps de montée"};
+    return {78, 18, 101, 66, "a : rapport cyclique"};
 }
 
 QFont PoliceImage(int pixels) {
@@ -160,3 +157,5 @@ QImage DessineImageSignal(FormeSignal forme, qreal ratio) {
     p.drawPolyline(Courbe(forme, g));
     return image;
 }
+
+} // namespace Calcul_Graphe

@@ -5,9 +5,13 @@
 
 #include <QImage>
 
+namespace Calcul_Graphe {
+
 enum class FormeSignal { Rectangulaire, Triangle, DentsDeScie };
 
 inline constexpr int LargeurImageSignal = 227;
 inline constexpr int HauteurImageSignal = 152;
 
 QImage DessineImageSignal(FormeSignal forme, qreal ratio = 1.0);
+
+} // namespace Calcul_Graphe

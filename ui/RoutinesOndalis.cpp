@@ -1,7 +1,6 @@
 #include "ui/RoutinesOndalis.h"
 
 #include "OndalisVersion.h"
-#include "app/Ondalis.h"
 #include "calcul/Nombres.h"
 #include "calcul/Reglage.h"
 #include "calcul/Signaux.h"
@@ -48,17 +47,16 @@ struct DrapeauRAZ {
     Etat& etat_;
 };
 
-void Avertit(Ondalis& app, const QString& texte) {
+void Avertit(FrmOndalis& f, const QString& texte) {
     QMessageBox boite(QMessageBox::NoIcon, QStringLiteral(ONDALIS_TITRE), TexteQt(texte),
-                      QMessageBox::Ok, &app.frmOndalis());
+                      QMessageBox::Ok, &f);
     boite.exec();
 }
 
 } // namespace
 
-void CalculeSignalChoisi(Ondalis& app) {
-    FrmOndalis& f = app.frmOndalis();
-    Etat& etat = app.etat();
+void CalculeSignalChoisi(FrmOndalis& f) {
+    Etat& etat = f.etat();
     const char separateur = SeparateurDecimal();
     etat.RapportCyclique =
         LitRapportCyclique(f.txtRapportCyclique->text().toStdString(), separateur);
@@ -75,11 +73,9 @@ void CalculeSignalChoisi(Ondalis& app) {
     });
 }
 
-void RAZHarmoniques(Ondalis& app) {
-    FrmOndalis& f = app.frmOndalis();
-    Etat& etat = app.etat();
+void RAZHarmoniques(FrmOndalis& f) {
+    Etat& etat = f.etat();
     const DrapeauRAZ drapeau(etat);
-    // A counter of its own: the nested handlers use the shared one.
     for (std::int16_t rang = 0; rang < NombreRangs; ++rang) {
         f.scrHarmonic[rang]->DefinitValeur(0);
         etat.Validation[rang] = 0;
@@ -87,39 +83,39 @@ void RAZHarmoniques(Ondalis& app) {
     }
 }
 
-void EffaceGraphes(Ondalis& app) {
-    const Graphes graphes = app.graphes();
-    graphes.harmonique->Efface();
+void EffaceGraphes(FrmOndalis& f) {
+    const Graphes graphes = f.graphes();
+    graphes.harmonic->Efface();
     graphes.signal->Efface();
 }
 
-void RAZComplete(Ondalis& app) {
-    RAZHarmoniques(app);
-    EffaceGraphes(app);
+void RAZComplete(FrmOndalis& f) {
+    RAZHarmoniques(f);
+    EffaceGraphes(f);
 }
 
-void CalculeHarmoniqueReglee(Ondalis& app, std::int16_t n) {
-    const QString texte = app.frmOndalis().txtHarmonic[n]->text();
-    RemplitColonneReglee(app.etat(), n, LitNombre(texte.toStdString(), SeparateurDecimal()));
+void CalculeHarmoniqueReglee(FrmOndalis& f, std::int16_t n) {
+    const QString texte = f.txtHarmonic[n]->text();
+    RemplitColonneReglee(f.etat(), n, LitNombre(texte.toStdString(), SeparateurDecimal()));
 }
 
-void ValideHarmonique(Ondalis& app, std::int16_t n) {
-    app.etat().Validation[n] = 1;
+void ValideHarmonique(FrmOndalis& f, std::int16_t n) {
+    f.etat().Validation[n] = 1;
 }
 
-void DevalideHarmonique(Ondalis& app, std::int16_t n) {
-    app.etat().Validation[n] = 0;
-    app.frmOndalis().chkHarmonic[n]->setChecked(false);
+void DevalideHarmonique(FrmOndalis& f, std::int16_t n) {
+    f.etat().Validation[n] = 0;
+    f.chkHarmonic[n]->setChecked(false);
 }
 
-void FonctionNonDisponible(Ondalis& app) {
-    Avertit(app, QStringLiteral("C'est fonction n'est pas disponible dans la version Béta"));
+void FonctionNonDisponible(FrmOndalis& f) {
+    Avertit(f, QStringLiteral("C'est fonction n'est pas disponible dans la version Béta"));
 }
 
-void SignaleErreurRapportCyclique(Ondalis& app) {
-    Avertit(app, QStringLiteral("Le format du rapport cyclique est incorrect.\r"
+void SignaleErreurRapportCyclique(FrmOndalis& f) {
+    Avertit(f, QStringLiteral("Le format du rapport cyclique est incorrect.\r"
                                 "Attention le séparateur décimal est la virgule."));
-    app.frmOndalis().txtRapportCyclique->setFocus();
+    f.txtRapportCyclique->setFocus();
 }
 
 } // namespace Calcul_Graphe

@@ -1,12 +1,12 @@
 // Routines of Calcul_Graphe that read and write the main window's controls: the coefficient
 // table of the chosen signal, the resets, the manual-mode validation of a rank, and the two
-// notices the window shows. They reach the window and the surfaces through the application.
+// notices the window shows. They reach the state and the surfaces through the window.
 #pragma once
 
 #include <QString>
 #include <cstdint>
 
-class Ondalis;
+class FrmOndalis;
 
 namespace Calcul_Graphe {
 
@@ -18,23 +18,23 @@ QString TexteEntier(int valeur);
 // RapportCyclique from the duty-cycle text, then the coefficients of the chosen signal into
 // TxtAn, txtBn, txtCn, txtPhin, Harmonique and SommeRangsSup. The sawtooth first sets, ticks
 // and locks the mean-value controls. Errors (unreadable text, a formula that fails) go up.
-void CalculeSignalChoisi(Ondalis& app);
+void CalculeSignalChoisi(FrmOndalis& f);
 
 // Every slider to 0, every validation and tick cleared, under RAZEnCours. Surfaces untouched.
-void RAZHarmoniques(Ondalis& app);
+void RAZHarmoniques(FrmOndalis& f);
 // Both graph surfaces bare; the tables stay.
-void EffaceGraphes(Ondalis& app);
-void RAZComplete(Ondalis& app);
+void EffaceGraphes(FrmOndalis& f);
+void RAZComplete(FrmOndalis& f);
 
 // Column n of Harmonique from the amplitude text of rank n. Nothing is drawn.
-void CalculeHarmoniqueReglee(Ondalis& app, std::int16_t n);
-void ValideHarmonique(Ondalis& app, std::int16_t n);
-void DevalideHarmonique(Ondalis& app, std::int16_t n);
+void CalculeHarmoniqueReglee(FrmOndalis& f, std::int16_t n);
+void ValideHarmonique(FrmOndalis& f, std::int16_t n);
+void DevalideHarmonique(FrmOndalis& f, std::int16_t n);
 
 // "Function not available" notice of the file menu.
-void FonctionNonDisponible(Ondalis& app);
+void FonctionNonDisponible(FrmOndalis& f);
 // The duty-cycle message, then the focus back into the duty-cycle box: the one reaction to
 // an error of a calculation started from the main window.
-void SignaleErreurRapportCyclique(Ondalis& app);
+void SignaleErreurRapportCyclique(FrmOndalis& f);
 
 } // namespace Calcul_Graphe

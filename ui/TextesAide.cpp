@@ -1,5 +1,7 @@
 #include "ui/TextesAide.h"
 
+namespace Calcul_Graphe {
+
 namespace {
 const QChar RetourLigne(13);
 }
@@ -57,3 +59,5 @@ QString TexteLblInfo() {
 QString TexteInitialLblInfo() {
     return QStringLiteral("Fenêtre d'information.");
 }
+
+} // namespace Calcul_Graphe

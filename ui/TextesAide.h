@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace Calcul_Graphe {
+
 // Text written when the pointer moves over the control `nom`(`index`) (index -1 for a single
 // control); empty for a control that writes nothing. For txtHarmonic the text depends on
 // whether the slider of the same rank is enabled.
@@ -15,3 +17,5 @@ QString TexteCurseur(int rang);
 // The panel's own text (the pointer over lblInfo) and its caption when it is created.
 QString TexteLblInfo();
 QString TexteInitialLblInfo();
+
+} // namespace Calcul_Graphe

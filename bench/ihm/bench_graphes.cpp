@@ -1,5 +1,5 @@
 // Full redraw of both graphs with every rank validated, through the real windows.
-#include "bench/ihm/OnzeRangs.h"
+#include "OnzeRangs.h"
 #include "calcul/Etat.h"
 #include "graphe/FrmGrapheHarmonic.h"
 #include "graphe/FrmGrapheSignal.h"
@@ -63,7 +63,7 @@ void ImageDuGraphe(benchmark::State& state) {
     Montage m;
     RetraceHarmoniques(m.etat, m.graphes);
     for (auto _ : state) {
-        QImage image = m.graphes.harmonique->Image();
+        QImage image = m.graphes.harmonic->Image();
         benchmark::DoNotOptimize(image.constBits());
     }
 }

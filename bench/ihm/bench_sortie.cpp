@@ -1,7 +1,7 @@
 // Output: one printed page composed and written to a PDF file, and one clipboard copy, with
 // every rank validated and drawn.
 #include "app/Ondalis.h"
-#include "bench/ihm/OnzeRangs.h"
+#include "OnzeRangs.h"
 #include "graphe/SurfaceGraphe.h"
 #include "graphe/TraceGraphes.h"
 #include "output/Sortie.h"
@@ -34,7 +34,7 @@ void ImprimePagePdf(benchmark::State& state) {
     imprimante.setOutputFileName(dossier.filePath(QStringLiteral("page.pdf")));
     imprimante.setPageSize(QPageSize(QPageSize::A4));
     for (auto _ : state) {
-        if (!ImprimeGraphes(app, imprimante)) state.SkipWithError("impression impossible");
+        if (!ImprimeGraphes(app.etat(), app.graphes(), imprimante)) state.SkipWithError("impression impossible");
     }
 }
 BENCHMARK(ImprimePagePdf)->Unit(benchmark::kMillisecond);
@@ -43,7 +43,7 @@ BENCHMARK(ImprimePagePdf)->Unit(benchmark::kMillisecond);
 void CopiePressePapiers(benchmark::State& state) {
     Ondalis app;
     PrepareOnzeRangs(app);
-    const SurfaceGraphe& surface = *app.graphes().harmonique;
+    const SurfaceGraphe& surface = *app.graphes().harmonic;
     for (auto _ : state)
         CopieGraphe(surface);
 }

@@ -173,7 +173,7 @@ TEST_F(TraceGraphes, LeSignalEstLaSommeArrondieApresChaqueTerme) {
 TEST_F(TraceGraphes, LaValeurMoyenneTraceUnTraitVerticalPuisUneHorizontale) {
     Remplit(0, 50.0f); // y = 1140, row 76
     TraceHarmonique(etat, graphes, 0);
-    const QImage image = graphes.harmonique->Image();
+    const QImage image = graphes.harmonic->Image();
     EXPECT_EQ(Compte(image, Boite(19, 77, 19, 148), Noir), 148 - 77 + 1);
     EXPECT_EQ(Compte(image, Boite(20, 76, 473, 76), Noir), 473 - 20 + 1);
     EXPECT_EQ(Compte(graphes.signal->Image(), Boite(20, 76, 473, 76), Rouge), 473 - 20 + 1);
@@ -185,14 +185,14 @@ TEST_F(TraceGraphes, ChaqueRangDansSaCouleur) {
     for (std::int16_t n = 0; n <= 10; ++n) {
         Remplit(n, 40.0f); // row 91, over the rank before
         TraceHarmonique(etat, graphes, n);
-        EXPECT_EQ(Px(graphes.harmonique->Image(), 200, 91), attendu[n]) << "rang " << n;
+        EXPECT_EQ(Px(graphes.harmonic->Image(), 200, 91), attendu[n]) << "rang " << n;
     }
 }
 
 TEST_F(TraceGraphes, RetracerTroisRangsRecalculeLeSignalTroisFoisSansRangLeLaisseIntact) {
     QSignalSpy effacementsSignal(graphes.signal, &SurfaceGraphe::effacee);
-    QSignalSpy effacementsHarmonic(graphes.harmonique, &SurfaceGraphe::effacee);
-    const QImage nu = graphes.harmonique->Image();
+    QSignalSpy effacementsHarmonic(graphes.harmonic, &SurfaceGraphe::effacee);
+    const QImage nu = graphes.harmonic->Image();
     Remplit(0, 60.0f);
     Remplit(1, 80.0f);
     Remplit(3, -20.0f);
@@ -206,7 +206,7 @@ TEST_F(TraceGraphes, RetracerTroisRangsRecalculeLeSignalTroisFoisSansRangLeLaiss
     const QImage signalAvant = graphes.signal->Image();
     etat.Validation.fill(0);
     RetraceHarmoniques(etat, graphes);
-    EXPECT_EQ(graphes.harmonique->Image(), nu);
+    EXPECT_EQ(graphes.harmonic->Image(), nu);
     EXPECT_EQ(effacementsSignal.count(), 3);
     EXPECT_EQ(graphes.signal->Image(), signalAvant);
 }

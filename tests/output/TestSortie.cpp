@@ -67,7 +67,7 @@ QImage Imprime(Ondalis& app, const QString& pdf) {
     imprimante.setPageLayout(
         QPageLayout(QPageSize(QSizeF(600, 800), QPageSize::Point, "", QPageSize::ExactMatch),
                     QPageLayout::Portrait, {}));
-    if (!ImprimeGraphes(app, imprimante) ||
+    if (!ImprimeGraphes(app.etat(), app.graphes(), imprimante) ||
         Sh("pdfinfo " + pdf + " | awk '/^Pages/{print $2}'") != "1")
         return {};
     return QImage::fromData(Sh("pdftoppm -r 72 -aa no -aaVector no -png -singlefile " + pdf));
@@ -131,13 +131,13 @@ TEST(Sortie, ImpressionsEtCopiesDUneSeance) {
     EXPECT_EQ(Couleurs(nu, ZoneSignal) + " / " + Couleurs(nu, ZoneHarmonique), "blue / blue");
 
     PrepareRangs(app, {1, 2});
-    const QImage signal = g.signal->Image(), harmonique = g.harmonique->Image();
+    const QImage signal = g.signal->Image(), harmonique = g.harmonic->Image();
     const QImage page = Imprime(app, a);
     EXPECT_LT(PartManquante(signal, page, 40), 0.005);
     EXPECT_LT(PartManquante(harmonique, page, 400), 0.005);
     // Lines at the printer's resolution, no enlarged screen bitmap; the surfaces come back.
     EXPECT_EQ(Sh("pdfimages -list " + a + " | tail -n +3 | wc -l"), "0");
-    EXPECT_TRUE(g.harmonique->Image() == harmonique && g.signal->Image() == signal);
+    EXPECT_TRUE(g.harmonic->Image() == harmonique && g.signal->Image() == signal);
 
     // Ctrl+X copies the signal graph, cutting nothing; Ctrl+C replaces it by the harmonic graph.
     app.frmOndalis().activateWindow();
@@ -155,7 +155,7 @@ TEST(Sortie, ImpressionsEtCopiesDUneSeance) {
     RetraceHarmoniques(app.etat(), g);
     Ondalis temoin;
     PrepareRangs(temoin, {1});
-    EXPECT_EQ(g.harmonique->Image(), temoin.graphes().harmonique->Image());
+    EXPECT_EQ(g.harmonic->Image(), temoin.graphes().harmonic->Image());
     EXPECT_EQ(Couleurs(Imprime(app, b), ZoneHarmonique) + " / " +
                   Couleurs(Imprime(app, a), ZoneHarmonique),
               "blue navy / blue navy");
@@ -164,7 +164,7 @@ TEST(Sortie, ImpressionsEtCopiesDUneSeance) {
     // file that cannot be written (reported), changes nothing; confirmed with a good file, it
     // prints one page, then the harmonic surface ends bare while the rebuilt signal stays.
     app.etat().Validation[1] = 0;
-    const QImage reste = g.harmonique->Image(), rebati = g.signal->Image();
+    const QImage reste = g.harmonic->Image(), rebati = g.signal->Image();
     for (QString fichier : {"", "x/y.pdf", "c.pdf"}) {
         std::optional<BoiteModale> message; // comes once the print dialog is gone
         BoiteModale dialogue([&](QWidget* w) {
@@ -183,7 +183,7 @@ TEST(Sortie, ImpressionsEtCopiesDUneSeance) {
         const bool imprime = fichier == "c.pdf";
         EXPECT_EQ(Sh("pdfinfo " + dossier.filePath(fichier) + " | awk '/^Pages/{print $2}'"),
                   imprime ? "1" : "");
-        EXPECT_EQ(g.harmonique->Image(), imprime ? g.harmonique->ImageFond() : reste);
+        EXPECT_EQ(g.harmonic->Image(), imprime ? g.harmonic->ImageFond() : reste);
         EXPECT_EQ(g.signal->Image(), rebati);
         EXPECT_EQ(message && message->vue() ? message->titre() + " : " + message->texte() : "",
                   fichier == "x/y.pdf" ? "Ondalis : Impossible d'imprimer les graphes." : "");

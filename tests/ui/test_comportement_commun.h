@@ -37,7 +37,7 @@ protected:
     void SetUp() override { app.Main(); }
     FrmOndalis& f() { return app.frmOndalis(); }
     Etat& etat() { return app.etat(); }
-    SurfaceGraphe& harmoniques() { return *app.graphes().harmonique; }
+    SurfaceGraphe& harmoniques() { return *app.graphes().harmonic; }
     SurfaceGraphe& signal() { return *app.graphes().signal; }
 
     void ChoisitMode(int index) { QTest::mouseClick(f().optChoix[index], Qt::LeftButton); }

@@ -1,4 +1,4 @@
-#include "ui/Icone.h"
+#include "graphe/Icone.h"
 
 #include <QIconEngine>
 #include <QPainter>
@@ -7,6 +7,8 @@
 #include <cmath>
 #include <numbers>
 #include <vector>
+
+namespace Calcul_Graphe {
 
 namespace {
 
@@ -135,3 +137,5 @@ QByteArray IconeSvg() {
     svg += "\"/>\n</svg>\n";
     return svg;
 }
+
+} // namespace Calcul_Graphe

@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QPixmap>
 
+namespace Calcul_Graphe {
+
 // The icon at any size and pixel ratio, drawn on demand so it stays crisp when enlarged.
 QIcon IconeProgramme();
 // One image of the icon, taille x taille pixels (drawn for any size; 16 and 32 are the icon's).
@@ -16,3 +18,5 @@ QPixmap ImageIcone(int taille);
 QImage DessinIcone(int taille);
 // The drawing as a scalable SVG document on the icon's 32-unit grid.
 QByteArray IconeSvg();
+
+} // namespace Calcul_Graphe

@@ -1,6 +1,6 @@
 // The program icon: its small sizes pixel for pixel, its larger sizes sharp, the icon drawn at the
 // screen's pixel ratio, and the SVG written for the desktop tracing the same drawing.
-#include "ui/Icone.h"
+#include "graphe/Icone.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
+
+using namespace Calcul_Graphe;
 
 namespace {
 
