@@ -78,8 +78,6 @@ void Verifie(const std::string& texte, char separateur) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    const std::string texte(reinterpret_cast<const char*>(donnees), taille);
-    Verifie(texte, ',');
-    Verifie(texte, '.');
+    AvecLesDeuxSeparateurs(donnees, taille, Verifie);
     return 0;
 }
