@@ -222,14 +222,16 @@ double ValeurDecimale(const EcritureDecimale& ecriture) {
     if (ecriture.chiffres.empty()) return zero;
     // The digits as a whole number times a power of ten: both parts are of sane size, whatever
     // the exponent written, and from_chars rounds the exact value.
+    // A writing made by hand is held to the scanner's bounds, so the difference cannot wrap.
+    const long long puissance = std::clamp(ecriture.puissance, -ExposantSature, ExposantSature);
     std::string texte = ecriture.chiffres;
     texte += 'e';
-    texte += std::to_string(ecriture.puissance - static_cast<long long>(ecriture.chiffres.size()));
+    texte += std::to_string(puissance - static_cast<long long>(ecriture.chiffres.size()));
     double valeur = 0.0;
     const auto r = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
     if (r.ec == std::errc::result_out_of_range) {
         // Too large from a first digit at or above the units, too small otherwise.
-        if (ecriture.puissance > 0) Depassement();
+        if (puissance > 0) Depassement();
         return zero;
     }
     if (r.ec != std::errc() || r.ptr != texte.data() + texte.size()) ConversionImpossible();
