@@ -114,11 +114,18 @@ template <typename T> void Verifie(T x, char separateur, int chiffresMax) {
         VERIFIE(entiers == "0" || entiers[0] != '0', entree, t);
     }
 
-    // Read back by our reader: the value itself whenever printf needed no more digits.
-    const double relu = LitNombre(t, separateur);
-    if (ref.relu) {
-        VERIFIE(static_cast<T>(relu) == x, entree, t + " relu " + Hex(relu));
-    }
+    // Read back by our reader: the double strtod gives for printf's digits (15 digits of a
+    // double next to the largest may round beyond the range: an overflow both ways), and so
+    // the value itself whenever those digits suffice.
+    const auto relu = Essaie([&] { return LitNombre(t, separateur); });
+    const LectureC c =
+        LitAvecStrtod((x < 0 ? "-0." : "0.") + ref.chiffres + "e" + std::to_string(ref.exposant10));
+    VERIFIE(relu.erreur == (c.depassement ? std::optional(Nature::Depassement) : std::nullopt),
+            entree, t + " relu avec erreur");
+    VERIFIE(c.depassement || Bits(relu.valeur) == Bits(c.valeur), entree,
+            t + " relu " + Hex(relu.valeur) + ", strtod " + Hex(c.valeur));
+    if (ref.relu)
+        VERIFIE(static_cast<T>(relu.valeur) == x, entree, t + " relu " + Hex(relu.valeur));
 }
 
 } // namespace
