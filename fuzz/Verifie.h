@@ -18,12 +18,12 @@ namespace Fuzz {
 using Nature = Calcul_Graphe::ErreurExecution::Nature;
 
 // A value or the kind of error raised instead.
-template <typename T> struct Issue {
+template <typename T> struct Resultat {
     std::optional<Nature> erreur;
     T valeur{};
 };
 
-template <typename F> auto Essaie(F&& f) -> Issue<decltype(f())> try {
+template <typename F> auto Essaie(F&& f) -> Resultat<decltype(f())> try {
     return {std::nullopt, f()};
 } catch (const Calcul_Graphe::ErreurExecution& e) {
     return {e.nature(), {}};

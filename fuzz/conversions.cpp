@@ -27,17 +27,17 @@ Entiers Reference(double x) {
 }
 
 // The whole number n if it lies within [bas, haut], else the overflow.
-Issue<long long> Borne(double n, double bas, double haut) {
+Resultat<long long> Borne(double n, double bas, double haut) {
     if (std::isnan(n) || n < bas || n > haut) return {Nature::Depassement, 0};
     return {std::nullopt, static_cast<long long>(n)};
 }
 
-template <typename F> Issue<long long> Appelle(F f) {
+template <typename F> Resultat<long long> Appelle(F f) {
     const auto r = Essaie([&] { return static_cast<long long>(f()); });
     return r;
 }
 
-void Compare(const char* nom, double x, Issue<long long> obtenu, Issue<long long> attendu) {
+void Compare(const char* nom, double x, Resultat<long long> obtenu, Resultat<long long> attendu) {
     VERIFIE(obtenu.erreur == attendu.erreur && (obtenu.erreur || obtenu.valeur == attendu.valeur),
             std::string(nom) + "(" + Hex(x) + ")",
             "obtenu " + std::to_string(obtenu.valeur) + (obtenu.erreur ? " (erreur)" : "") +
@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
             Borne(proche, -2147483648.0, 2147483647.0));
     // Clipped: the same whole number held within the range, NaN as 0.
     const auto borne = [](double n) {
-        return Issue<long long>{
+        return Resultat<long long>{
             std::nullopt,
             std::isnan(n) ? 0 : static_cast<long long>(std::fmax(-32768.0, std::fmin(32767.0, n)))};
     };
