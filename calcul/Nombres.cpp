@@ -26,76 +26,47 @@ bool EstChiffre(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Reads a plain decimal number written with '.' (sign, digits, point, exponent already
-// checked by the caller). A magnitude beyond the double range is an overflow; one below the
-// smallest subnormal reads as a zero of the same sign.
-double LitDecimalVerifie(std::string_view normalise) {
-    double valeur = 0.0;
-    const char* debut = normalise.data();
-    const char* fin = debut + normalise.size();
-    const bool negatif = !normalise.empty() && normalise.front() == '-';
-    if (!normalise.empty() && (normalise.front() == '+' || normalise.front() == '-'))
-        ++debut; // from_chars takes no '+', and the sign is put back below
-    const auto [ptr, ec] = std::from_chars(debut, fin, valeur, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
-        // Too large or too small: find the decimal position of the first non-zero digit.
-        long long position = 0; // number of digits before the point, from the first non-zero
-        bool apresPoint = false, vu = false;
-        long long exposant = 0;
-        for (const char* p = debut; p < fin; ++p) {
-            const char c = *p;
-            if (c == '.') {
-                apresPoint = true;
-            } else if (c == 'e' || c == 'E') {
-                const char* e = p + 1 + (p[1] == '+');
-                if (std::from_chars(e, fin, exposant).ec == std::errc::result_out_of_range)
-                    exposant = *e == '-' ? -(1LL << 40) : (1LL << 40);
-                break;
-            } else if (c != '0' || vu) {
-                vu = true;
-                if (!apresPoint) ++position;
-            } else if (apresPoint) {
-                --position;
-            }
-        }
-        if (position + exposant > 0) Depassement();
-        return negatif ? -0.0 : 0.0;
-    }
-    if (ec != std::errc() || ptr != fin) ConversionImpossible();
-    return negatif ? -valeur : valeur;
-}
+// An exponent's digits stop counting here: far beyond the double range, and beyond the length
+// of any text, so that the decimal place plus the exponent can neither wrap nor change sign.
+constexpr long long ExposantSature = 1'000'000'000'000'000;
 
-// Length of the longest prefix of s that is sign? digits [sep digits] [exponent], with at
-// least one mantissa digit; 0 when there is none. An exponent without digits is not taken.
-std::size_t LongueurNombre(std::string_view s, char separateur) {
+// The one scanner of number texts: the length of the longest prefix of s that is
+// sign? digits [separator digits] [exponent], with at least one mantissa digit (0 when there is
+// none), and its decimal writing. An exponent without digits is not taken.
+std::size_t ScanneNombre(std::string_view s, char separateur, EcritureDecimale& ecriture) {
+    ecriture = {};
     std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    std::size_t chiffres = 0;
-    while (i < s.size() && EstChiffre(s[i]))
-        ++i, ++chiffres;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ecriture.negatif = s[i++] == '-';
+    long long chiffres = 0, zerosDeTete = 0;
+    const auto litChiffres = [&] {
+        for (; i < s.size() && EstChiffre(s[i]); ++i, ++chiffres) {
+            if (s[i] != '0' || !ecriture.chiffres.empty())
+                ecriture.chiffres.push_back(s[i]);
+            else
+                ++zerosDeTete;
+        }
+    };
+    litChiffres();
+    const long long entiers = chiffres;
     if (i < s.size() && s[i] == separateur) {
         ++i;
-        while (i < s.size() && EstChiffre(s[i]))
-            ++i, ++chiffres;
+        litChiffres();
     }
     if (chiffres == 0) return 0;
+    long long exposant = 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        bool negatif = false;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) negatif = s[j++] == '-';
         if (j < s.size() && EstChiffre(s[j])) {
-            while (j < s.size() && EstChiffre(s[j]))
-                ++j;
+            for (; j < s.size() && EstChiffre(s[j]); ++j)
+                if (exposant < ExposantSature) exposant = exposant * 10 + (s[j] - '0');
+            if (negatif) exposant = -exposant;
             i = j;
         }
     }
+    if (!ecriture.chiffres.empty()) ecriture.puissance = entiers - zerosDeTete + exposant;
     return i;
-}
-
-double LitPrefixe(std::string_view nombre, char separateur) {
-    std::string normalise(nombre);
-    for (char& c : normalise)
-        if (c == separateur) c = '.';
-    return LitDecimalVerifie(normalise);
 }
 
 // x written with `chiffres` significant digits, split into its digits (trailing zeros
@@ -214,9 +185,11 @@ std::int16_t PlancherEntier16Borne(double x) {
 }
 
 float VersSimple(double x) {
-    const float f = static_cast<float>(x);
-    if (!std::isfinite(f)) Depassement();
-    return f;
+    // Converting a double beyond the float range is undefined: compare first. Up to half a unit
+    // above the largest float, the nearest float is still the largest one.
+    constexpr double limite = 0x1.ffffffp127;
+    if (!(std::fabs(x) < limite)) Depassement();
+    return static_cast<float>(x);
 }
 
 double Divise(double a, double b) {
@@ -233,22 +206,48 @@ std::string TexteNombre(double x, char separateur) {
     return TexteReel(x, separateur, 15);
 }
 
-double LitNombre(std::string_view texte, char separateur) {
+EcritureDecimale DecomposeNombre(std::string_view texte, char separateur) {
     while (!texte.empty() && EstBlanc(texte.front()))
         texte.remove_prefix(1);
     while (!texte.empty() && EstBlanc(texte.back()))
         texte.remove_suffix(1);
-    const std::size_t longueur = LongueurNombre(texte, separateur);
+    EcritureDecimale ecriture;
+    const std::size_t longueur = ScanneNombre(texte, separateur, ecriture);
     if (longueur == 0 || longueur != texte.size()) ConversionImpossible();
-    return LitPrefixe(texte, separateur);
+    return ecriture;
+}
+
+double ValeurDecimale(const EcritureDecimale& ecriture) {
+    const double zero = ecriture.negatif ? -0.0 : 0.0;
+    if (ecriture.chiffres.empty()) return zero;
+    // The digits as a whole number times a power of ten: both parts are of sane size, whatever
+    // the exponent written, and from_chars rounds the exact value.
+    // A writing made by hand is held to the scanner's bounds, so the difference cannot wrap.
+    const long long puissance = std::clamp(ecriture.puissance, -ExposantSature, ExposantSature);
+    std::string texte = ecriture.chiffres;
+    texte += 'e';
+    texte += std::to_string(puissance - static_cast<long long>(ecriture.chiffres.size()));
+    double valeur = 0.0;
+    const auto r = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
+    if (r.ec == std::errc::result_out_of_range) {
+        // Too large from a first digit at or above the units, too small otherwise.
+        if (puissance > 0) Depassement();
+        return zero;
+    }
+    if (r.ec != std::errc() || r.ptr != texte.data() + texte.size()) ConversionImpossible();
+    return ecriture.negatif ? -valeur : valeur;
+}
+
+double LitNombre(std::string_view texte, char separateur) {
+    return ValeurDecimale(DecomposeNombre(texte, separateur));
 }
 
 double LitNombreEnTete(std::string_view texte) {
     while (!texte.empty() && EstBlanc(texte.front()))
         texte.remove_prefix(1);
-    const std::size_t longueur = LongueurNombre(texte, '.');
-    if (longueur == 0) return 0.0;
-    return LitPrefixe(texte.substr(0, longueur), '.');
+    EcritureDecimale ecriture;
+    if (ScanneNombre(texte, '.', ecriture) == 0) return 0.0;
+    return ValeurDecimale(ecriture);
 }
 
 } // namespace Calcul_Graphe

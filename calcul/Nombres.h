@@ -65,11 +65,28 @@ double Divise(double a, double b);
 std::string TexteNombre(float x, char separateur);
 std::string TexteNombre(double x, char separateur);
 
+// A number text taken apart: its sign, its significant digits (leading zeros dropped, empty for
+// a zero) and the place of its decimal point, so that the value is 0.chiffres x 10^puissance.
+// An exponent too large for any integer saturates: puissance stays far beyond the double range
+// in the same direction, never wraps.
+struct EcritureDecimale {
+    bool negatif = false;
+    std::string chiffres;
+    long long puissance = 0;
+};
+
 // Strict reading of a whole text as a number with the given decimal separator. Accepts
 // blanks around the number, a sign, digits with at most one separator, an exponent
 // ("1e3", "2,5E-1"). Conversion error for an empty text, letters, the other separator,
-// "nan", "inf", hexadecimal; overflow error for a magnitude beyond the double range
-// ("1e309"). A magnitude below the smallest double reads as zero.
+// "nan", "inf", hexadecimal.
+EcritureDecimale DecomposeNombre(std::string_view texte, char separateur);
+
+// The double nearest to a decimal writing. Overflow error for a magnitude beyond the double
+// range ("1e309", "9e9223372036854775807"); a magnitude below the smallest double reads as a
+// zero of the same sign ("1e-400").
+double ValeurDecimale(const EcritureDecimale& ecriture);
+
+// The value of the strict reading above: ValeurDecimale(DecomposeNombre(texte, separateur)).
 double LitNombre(std::string_view texte, char separateur);
 
 // Reading of the last-rank answer: the longest leading number of the text, blanks skipped

@@ -2,6 +2,7 @@
 
 #include "calcul/Nombres.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Calcul_Graphe {
@@ -27,49 +28,13 @@ void RemplitColonneReglee(Etat& etat, std::int16_t n, double amplitude) {
 
 namespace {
 
-bool EstBlanc(char c) {
-    return c == ' ' || c == '\t';
-}
-bool EstChiffre(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// floor(100 x) for a text already known to read as a number x with 0 < x < 1: the digits of
-// the mantissa, with the decimal point moved by the exponent plus two places.
-long long PlancherCentuplePositif(std::string_view texte, char separateur) {
-    std::size_t i = 0;
-    while (i < texte.size() && EstBlanc(texte[i]))
-        ++i;
-    if (i < texte.size() && texte[i] == '+') ++i;
-    std::string chiffres;
-    long long entiers = 0;
-    bool apresSeparateur = false;
-    for (; i < texte.size(); ++i) {
-        const char c = texte[i];
-        if (EstChiffre(c)) {
-            chiffres.push_back(c);
-            if (!apresSeparateur) ++entiers;
-        } else if (c == separateur && !apresSeparateur) {
-            apresSeparateur = true;
-        } else {
-            break;
-        }
-    }
-    long long exposant = 0;
-    if (i < texte.size() && (texte[i] == 'e' || texte[i] == 'E')) {
-        ++i;
-        bool negatif = false;
-        if (i < texte.size() && (texte[i] == '+' || texte[i] == '-')) negatif = texte[i++] == '-';
-        for (; i < texte.size() && EstChiffre(texte[i]); ++i)
-            if (exposant < 1'000'000) exposant = exposant * 10 + (texte[i] - '0');
-        if (negatif) exposant = -exposant;
-    }
-    const long long virgule = entiers + exposant + 2;
+// floor(100 x) for a decimal writing of a number x with 0 < x < 1: its first digits, as many
+// as the point moved two places to the right leaves before it (at most two).
+long long PlancherCentuplePositif(const EcritureDecimale& ecriture) {
     long long resultat = 0;
-    for (long long j = 0; j < virgule; ++j) {
-        const int chiffre = j < static_cast<long long>(chiffres.size()) ? chiffres[j] - '0' : 0;
-        resultat = resultat * 10 + chiffre;
-        if (resultat >= 100) return 99; // cannot happen below 1; kept as a bound
+    for (long long j = 0; j < std::min(ecriture.puissance + 2, 2LL); ++j) {
+        const auto k = static_cast<std::size_t>(j);
+        resultat = resultat * 10 + (k < ecriture.chiffres.size() ? ecriture.chiffres[k] - '0' : 0);
     }
     return resultat;
 }
@@ -77,9 +42,10 @@ long long PlancherCentuplePositif(std::string_view texte, char separateur) {
 } // namespace
 
 std::optional<std::string> TexteFractionEnPourcent(std::string_view texte, char separateur) {
-    const double x = LitNombre(texte, separateur);
+    const EcritureDecimale ecriture = DecomposeNombre(texte, separateur);
+    const double x = ValeurDecimale(ecriture);
     if (!(x > 0.0 && x < 1.0)) return std::nullopt;
-    return std::to_string(PlancherCentuplePositif(texte, separateur));
+    return std::to_string(PlancherCentuplePositif(ecriture));
 }
 
 std::string TextePlancher(std::string_view texte, char separateur) {

@@ -7,6 +7,7 @@ paquets=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev llvm
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool xclip imagemagick poppler-utils x11-utils
   dpkg-dev file lintian desktop-file-utils appstream libxml2-utils man-db

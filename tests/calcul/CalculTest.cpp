@@ -1,4 +1,5 @@
 // The numeric core: number rules, calcul/Reglage, the start-up state and the three signals.
+#include "NatureErreur.h"
 #include "ReferenceParPoint.h"
 #include "calcul/Nombres.h"
 #include "calcul/Reglage.h"
@@ -21,16 +22,6 @@
 using namespace Calcul_Graphe;
 
 namespace {
-
-using Nature = ErreurExecution::Nature;
-
-// Runs f and gives the kind of error it raised, or nothing.
-template <typename F> std::optional<Nature> NatureErreur(F&& f) try {
-    f();
-    return std::nullopt;
-} catch (const ErreurExecution& e) {
-    return e.nature();
-}
 
 // Compared bit for bit, so that a negative zero is not taken for a zero.
 std::uint64_t Bits(double x) {

@@ -1,0 +1,113 @@
+// Numbers at the edges of their ranges: exponents too large for any integer, doubles beyond the
+// single range, and the decimal digits of a text. The regression tests are named after the
+// fault they caught.
+#include "NatureErreur.h"
+#include "calcul/Nombres.h"
+#include "calcul/Reglage.h"
+#include "calcul/Signaux.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cfloat>
+#include <cmath>
+#include <optional>
+#include <string>
+
+using namespace Calcul_Graphe;
+
+namespace {
+
+// The outcome of the confirmed duty-cycle rewriting, as the box would show it: "!" when it fails.
+std::string TexteConfirme(const std::string& texte) {
+    try {
+        return TextePlancher(TexteFractionEnPourcent(texte, ',').value_or(texte), ',');
+    } catch (const ErreurExecution&) {
+        return "!";
+    }
+}
+
+std::string PointPourVirgule(std::string texte) {
+    for (char& c : texte)
+        if (c == ',') c = '.';
+    return texte;
+}
+
+} // namespace
+
+// The decimal place of the first digit plus an exponent near the 64-bit limits overflowed the
+// integer: the largest numbers read as zero and the smallest as too large.
+// clang-format off
+TEST(DepassementSigneDeLExposantEnorme, LuCommeToutNombreHorsDomaine) {
+    // The texts carry the comma of the duty-cycle box; the last-rank answer gets the point.
+    const struct { const char* texte; int rangMax; const char* confirme; } cas[] = {
+        {"1e309", 2000, "!"},                          {"1e-400", 0, "0"},
+        {"9e9223372036854775807", 2000, "!"},          {"99e9223372036854775807", 2000, "!"},
+        {"-9e9223372036854775807", 2000, "!"},         {"0,001e9223372036854775807", 2000, "!"},
+        {"9e+9223372036854775807", 2000, "!"},         {"1e99999999999999999999999", 2000, "!"},
+        {"0,0001e-9223372036854775808", 0, "0"},       {"-0,0001e-9223372036854775808", 0, "0"},
+        {"123e-9223372036854775808", 0, "0"},          {"1e-99999999999999999999999", 0, "0"},
+        {"0e9223372036854775807", 0, "0"},             {"  5e9223372036854775807xyz", 2000, "!"}};
+    for (const auto& c : cas) {
+        EXPECT_EQ(LitRangMax(PointPourVirgule(c.texte)), c.rangMax) << c.texte;
+        if (std::string(c.texte).find('x') == std::string::npos) {
+            EXPECT_EQ(TexteConfirme(c.texte), c.confirme) << c.texte;
+        }
+    }
+    // The reading of the signal's duty cycle fails the same way as for 1e309.
+    EXPECT_EQ(NatureErreur([] { LitRapportCyclique("9e9223372036854775807", ','); }),
+              Nature::Depassement);
+    EXPECT_EQ(LitRapportCyclique("0,0001e-9223372036854775808", ','), 0.0f);
+}
+
+// A double beyond the single range was converted before it was checked. What rounds to the
+// largest float is stored as it; from half a unit above, the store overflows.
+TEST(DoubleHorsDomaineSimpleConvertiAvantLeControle, ComparaisonAuPlusGrandFlottant) {
+    const double moitieAuDessus = 0x1.ffffffp127; // FLT_MAX + half its last unit
+    const struct { double x; std::optional<float> stocke; } cas[] = {
+        {FLT_MAX, FLT_MAX},                               {-FLT_MAX, -FLT_MAX},
+        {std::nextafter(moitieAuDessus, 0.0), FLT_MAX},   {-std::nextafter(moitieAuDessus, 0.0), -FLT_MAX},
+        {moitieAuDessus, {}},                             {-moitieAuDessus, {}},
+        {1e39, {}}, {1e300, {}}, {DBL_MAX, {}}, {-DBL_MAX, {}}, {HUGE_VAL, {}}, {-HUGE_VAL, {}},
+        {NAN, {}},  {1e-50, 0.0f}, {-1e-50, -0.0f}, {0x1p-149, 0x1p-149f}, {0.1, 0.1f}};
+    for (const auto& c : cas) {
+        float stocke = 0.0f;
+        const auto erreur = NatureErreur([&] { stocke = VersSimple(c.x); });
+        EXPECT_EQ(erreur, c.stocke ? std::nullopt : std::optional(Nature::Depassement)) << c.x;
+        if (c.stocke) {
+            EXPECT_EQ(std::bit_cast<std::uint32_t>(stocke), std::bit_cast<std::uint32_t>(*c.stocke))
+                << c.x;
+        }
+    }
+}
+
+// The fraction rule works on the digits of the text, wherever its point and exponent sit.
+TEST(Reglage, FractionSurLesChiffresDuTexte) {
+    const struct { const char* texte; const char* confirme; } cas[] = {
+        {"0,29", "29"}, {"29e-2", "29"}, {"2900e-4", "29"}, {"0,0029e2", "29"}, {",29", "29"},
+        {"000,29000", "29"}, {"+0,2999999", "29"}, {"0,01", "1"}, {"0,00999", "0"},
+        {"0,999999999999999", "99"}, {"1e-2", "1"}, {"9,99e-3", "0"}, {" \t0,5 ", "50"},
+        {"0,1e1", "1"}, {"1e0", "1"}, {"-0,5", "-1"}, {"0", "0"}, {"1e-330", "0"},
+        {"0,99999999999999999999", "1"}}; // reads as 1: no fraction
+    for (const auto& c : cas)
+        EXPECT_EQ(TexteConfirme(c.texte), c.confirme) << c.texte;
+}
+// The writing of a number: its significant digits and the place of its point, whatever the
+// zeros, the separator, the exponent and the blanks around; errors as the strict reading.
+TEST(DecomposeNombre, ChiffresEtPlaceDuSeparateur) {
+    constexpr auto C = Nature::Conversion;
+    const struct { const char* texte; bool negatif; const char* chiffres; long long puissance; std::optional<Nature> erreur{}; } cas[] = {
+        {"12,5", 0, "125", 2},            {"0012,50", 0, "1250", 2}, {"0,0012e3", 0, "12", 1},
+        {"-,5", 1, "5", 0},               {" 7e-2\t", 0, "7", -1},   {"000", 0, "", 0}, {"-0,0e5", 1, "", 0},
+        {"+0,000e-2", 0, "", 0},          {"9,e+1", 0, "9", 2},
+        {"12.5", 0, "", 0, C},            {"1 2", 0, "", 0, C},       {"e5", 0, "", 0, C},   {"", 0, "", 0, C}};
+    for (const auto& c : cas) {
+        EcritureDecimale e;
+        EXPECT_EQ(NatureErreur([&] { e = DecomposeNombre(c.texte, ','); }), c.erreur) << c.texte;
+        if (c.erreur) continue;
+        EXPECT_EQ(e.negatif, c.negatif) << c.texte;
+        EXPECT_EQ(e.chiffres, c.chiffres) << c.texte;
+        EXPECT_EQ(e.puissance, c.puissance) << c.texte;
+    }
+}
+// clang-format on
