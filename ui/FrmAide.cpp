@@ -4,6 +4,7 @@
 #include "calcul/Twips.h"
 #include "ui/Adaptateurs.h"
 #include "ui/FrmOndalis.h"
+#include "ui/PlacementFenetre.h"
 #include "ui/TextesAide.h"
 
 #include <QEvent>
@@ -51,18 +52,19 @@ FrmAide::FrmAide(Ondalis& application, QWidget* parent) : QWidget(parent), app_(
 }
 
 void FrmAide::Form_Load() {
-    winId(); // the platform window gives the frame's size
-    const QRect ecran = Ondalis::EcranTwips();
-    // The main window is only read: it is loaded (and placed) before it shows the panel.
-    const auto largeurPrincipale = static_cast<float>(
-        app_.frmOndalisCharge() ? PixelsVersTwips(app_.frmOndalis().frameGeometry().width()) : 0);
-    const auto largeur = static_cast<float>(PixelsVersTwips(frameGeometry().width()));
-    const auto hauteur = static_cast<float>(PixelsVersTwips(frameGeometry().height()));
-    const auto gauche = static_cast<int>(
-        std::floor((static_cast<float>(ecran.width()) - largeurPrincipale - largeur) * 0.5f));
-    const auto haut =
-        static_cast<int>(std::floor((static_cast<float>(ecran.height()) - hauteur) * 0.5f));
-    move(TwipsVersPixels(ecran.left() + gauche), TwipsVersPixels(ecran.top() + haut));
+    PlaceCadre(*this, [this](QSize cadre) {
+        const QRect ecran = Ondalis::EcranTwips();
+        // The main window is only read: it is loaded (and placed) before it shows the panel.
+        const auto largeurPrincipale = static_cast<float>(
+            app_.frmOndalisCharge() ? PixelsVersTwips(TailleCadre(app_.frmOndalis()).width()) : 0);
+        const auto largeur = static_cast<float>(PixelsVersTwips(cadre.width()));
+        const auto hauteur = static_cast<float>(PixelsVersTwips(cadre.height()));
+        const auto gauche = static_cast<int>(
+            std::floor((static_cast<float>(ecran.width()) - largeurPrincipale - largeur) * 0.5f));
+        const auto haut =
+            static_cast<int>(std::floor((static_cast<float>(ecran.height()) - hauteur) * 0.5f));
+        return QPoint(TwipsVersPixels(ecran.left() + gauche), TwipsVersPixels(ecran.top() + haut));
+    });
 }
 
 void FrmAide::DefinitInfo(const QString& texte) {

@@ -6,6 +6,7 @@
 #include "ui/Adaptateurs.h"
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalisDesign.h"
+#include "ui/PlacementFenetre.h"
 #include "ui/TextesAide.h"
 
 #include <QAbstractItemView>
@@ -37,18 +38,12 @@ void FrmOndalis::Form_Load() {
 }
 
 void FrmOndalis::PlaceEnHautADroite() {
-    // The platform window gives the frame's size, so the outer width is the real one.
-    winId();
-    const QRect ecran = Ondalis::EcranTwips();
-    const int largeur = PixelsVersTwips(frameGeometry().width());
-    move(TwipsVersPixels(ecran.left() + ecran.width() - largeur), TwipsVersPixels(ecran.top()));
-    largeurPlacee_ = frameGeometry().width();
-}
-
-void FrmOndalis::showEvent(QShowEvent* evenement) {
-    QMainWindow::showEvent(evenement);
-    // Some window managers tell the frame only once the window is mapped.
-    if (frameGeometry().width() != largeurPlacee_) PlaceEnHautADroite();
+    PlaceCadre(*this, [](QSize cadre) {
+        const QRect ecran = Ondalis::EcranTwips();
+        const int largeur = PixelsVersTwips(cadre.width());
+        return QPoint(TwipsVersPixels(ecran.left() + ecran.width() - largeur),
+                      TwipsVersPixels(ecran.top()));
+    });
 }
 
 bool FrmOndalis::eventFilter(QObject* objet, QEvent* evenement) {
