@@ -4,6 +4,7 @@
 #include "app/Ondalis.h"
 #include "calcul/Twips.h"
 #include "ui/Adaptateurs.h"
+#include "ui/ContenuDefilant.h"
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalisDesign.h"
 #include "ui/PlacementFenetre.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 
 using namespace Calcul_Graphe;
 
@@ -38,9 +40,16 @@ void FrmOndalis::Form_Load() {
 }
 
 void FrmOndalis::PlaceEnHautADroite() {
-    PlaceCadre(*this, [](QSize cadre) {
+    PlaceCadre(*this, [this](QSize) {
         const QRect ecran = Ondalis::EcranTwips();
-        const int largeur = PixelsVersTwips(cadre.width());
+        // On a screen too small for the window, its controls scroll.
+        const QMargins marges = MargesCadre(*this);
+        const QWidget* client = findChild<QWidget*>(QStringLiteral("zoneClient"));
+        AjusteALaPlace(*this,
+                       QSize(client->width(), client->height() + menuBar()->sizeHint().height()),
+                       QSize(TwipsVersPixels(ecran.width()), TwipsVersPixels(ecran.height()))
+                           .shrunkBy(marges));
+        const int largeur = PixelsVersTwips(TailleCadre(*this).width());
         return QPoint(TwipsVersPixels(ecran.left() + ecran.width() - largeur),
                       TwipsVersPixels(ecran.top()));
     });

@@ -47,8 +47,9 @@ protected:
 
 private:
     void Applique() {
+        // The rule may resize the window: the size to check is the one it leaves.
+        cible_ = regle_(TailleCadre(fenetre_));
         taille_ = TailleCadre(fenetre_);
-        cible_ = regle_(taille_);
         // A window already framed goes where it is told; a window not yet framed is checked
         // once it is (a later move is the user's and stays).
         aVerifier_ = !EstEncadree(fenetre_);
