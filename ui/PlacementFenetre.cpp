@@ -53,9 +53,17 @@ private:
         // A window already framed goes where it is told; a window not yet framed is checked
         // once it is (a later move is the user's and stays).
         aVerifier_ = !EstEncadree(fenetre_);
-        // Before the native window exists, Qt takes the point as the frame's corner and asks
-        // the window manager for it; afterwards it offsets it by the frame it knows.
-        fenetre_.move(cible_);
+        QWindow* w = fenetre_.windowHandle();
+        if (w && w->devicePixelRatio() != 1.0) {
+            // Scaled, a frame's extents may be a fraction of a logical pixel, which the
+            // widget's own geometry rounds: ask for the frame's corner itself.
+            w->setFramePosition(cible_);
+        } else {
+            // Before the native window exists, Qt takes the point as the frame's corner and
+            // asks the window manager for it when it creates the window; afterwards it offsets
+            // it by the frame it knows.
+            fenetre_.move(cible_);
+        }
     }
 
     void Verifie() {
