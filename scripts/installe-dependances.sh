@@ -8,7 +8,7 @@ paquets=(
   qt6-base-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth xdotool xclip imagemagick poppler-utils x11-utils
+  xvfb xauth xdotool xclip imagemagick poppler-utils x11-utils openbox
 )
 
 manquants=()
