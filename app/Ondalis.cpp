@@ -85,7 +85,6 @@ void Ondalis::Main() {
     AttendCadre(signal, DelaiCadreMs);
     DisposeFenetres();
     harmonic.show();
-    AttendCadre(harmonic, DelaiCadreMs);
     // Its load places it and shows the help panel; shown last, it is on top.
     frmOndalis().show();
     frmOndalis().raise();

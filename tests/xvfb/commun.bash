@@ -84,14 +84,3 @@ cadre() {
     read -r x y w h <<<"$g"
     echo "$((x - ${l:-0})) $((y - ${t:-0})) $((w + ${l:-0} + ${r:-0})) $((h + ${t:-0} + ${b:-0}))"
 }
-
-# stable ID: waits until the frame has stopped moving (placement after mapping included).
-stable() {
-    local avant="" maintenant _
-    for _ in $(seq 40); do
-        maintenant=$(cadre "$1")
-        [ "$maintenant" = "$avant" ] && return 0
-        avant=$maintenant
-        sleep 0.15
-    done
-}
