@@ -107,8 +107,9 @@ QSize TailleCadre(const QWidget& fenetre) {
 }
 
 void PlaceCadre(QWidget& fenetre, RegleCadre regle) {
-    auto* suivi =
-        fenetre.findChild<SuiviCadre*>(QStringLiteral("suiviCadre"), Qt::FindDirectChildrenOnly);
+    // Found by name: the class has no meta-object of its own.
+    auto* suivi = static_cast<SuiviCadre*>(
+        fenetre.findChild<QObject*>(QStringLiteral("suiviCadre"), Qt::FindDirectChildrenOnly));
     if (!suivi) suivi = new SuiviCadre(fenetre);
     suivi->Place(std::move(regle));
 }
