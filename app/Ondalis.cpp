@@ -10,10 +10,16 @@
 #include "ui/FrmAbout.h"
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalis.h"
+#include "ui/PlacementFenetre.h"
 
 #include <QApplication>
 
 using namespace Calcul_Graphe;
+
+namespace {
+// Long enough for any window manager to frame a window; a bare server answers at once.
+constexpr int DelaiCadreMs = 1000;
+} // namespace
 
 Ondalis::Ondalis() = default;
 
@@ -73,9 +79,16 @@ Graphes Ondalis::graphes() {
 
 void Ondalis::Main() {
     InitialiseConstantes(etat_);
-    frmGrapheSignal().show();
-    frmGrapheHarmonic().show();
+    FrmGrapheSignal& signal = frmGrapheSignal();
+    FrmGrapheHarmonic& harmonic = frmGrapheHarmonic();
+    // Placed before they are first shown, the places are the program's own: a window manager
+    // keeps them. The signal window, framed first, tells the frame's size, so the harmonic
+    // window goes straight to the bottom edge.
     DisposeFenetres();
+    signal.show();
+    AttendCadre(signal, DelaiCadreMs);
+    DisposeFenetres();
+    harmonic.show();
     // Its load places it and shows the help panel; shown last, it is on top.
     frmOndalis().show();
     frmOndalis().raise();
@@ -83,15 +96,18 @@ void Ondalis::Main() {
 }
 
 void Ondalis::DisposeFenetres() {
-    const QRect ecran = EcranTwips();
-    FrmGrapheSignal& signal = frmGrapheSignal();
-    FrmGrapheHarmonic& harmonic = frmGrapheHarmonic();
-    // Heights and positions are those of the frame, title bar included (move() places it).
-    const int hauteur = PixelsVersTwips(harmonic.frameGeometry().height());
-    const DispositionGraphes d =
-        CalculeDisposition(ecran.left(), ecran.top(), ecran.height(), hauteur);
-    signal.move(TwipsVersPixels(d.signal.gauche), TwipsVersPixels(d.signal.haut));
-    harmonic.move(TwipsVersPixels(d.harmonic.gauche), TwipsVersPixels(d.harmonic.haut));
+    // The rules run again once the window manager tells the real frames.
+    const auto disposition = [](QSize cadreHarmonic) {
+        const QRect ecran = EcranTwips();
+        return CalculeDisposition(ecran.left(), ecran.top(), ecran.height(),
+                                  PixelsVersTwips(cadreHarmonic.height()));
+    };
+    const auto pixels = [](PositionTwips p) {
+        return QPoint(TwipsVersPixels(p.gauche), TwipsVersPixels(p.haut));
+    };
+    PlaceCadre(frmGrapheSignal(), [=](QSize) { return pixels(disposition(QSize()).signal); });
+    PlaceCadre(frmGrapheHarmonic(),
+               [=](QSize cadre) { return pixels(disposition(cadre).harmonic); });
 }
 
 void Ondalis::AfficheGraphes() {

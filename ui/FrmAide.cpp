@@ -3,6 +3,7 @@
 #include "calcul/Twips.h"
 #include "graphe/Ecran.h"
 #include "ui/Adaptateurs.h"
+#include "ui/PlacementFenetre.h"
 #include "ui/ServicesApplication.h"
 #include "ui/TextesAide.h"
 
@@ -52,19 +53,20 @@ FrmAide::FrmAide(const ServicesApplication& services, QWidget* parent)
 }
 
 void FrmAide::Form_Load() {
-    winId(); // the platform window gives the frame's size
-    const QRect ecran = EcranTwips();
-    // The main window is only read: it is loaded (and placed) before it shows the panel.
-    const QWidget* principale = services_.FenetrePrincipale();
-    const auto largeurPrincipale =
-        static_cast<float>(principale ? PixelsVersTwips(principale->frameGeometry().width()) : 0);
-    const auto largeur = static_cast<float>(PixelsVersTwips(frameGeometry().width()));
-    const auto hauteur = static_cast<float>(PixelsVersTwips(frameGeometry().height()));
-    const auto gauche = static_cast<int>(
-        std::floor((static_cast<float>(ecran.width()) - largeurPrincipale - largeur) * 0.5f));
-    const auto haut =
-        static_cast<int>(std::floor((static_cast<float>(ecran.height()) - hauteur) * 0.5f));
-    move(TwipsVersPixels(ecran.left() + gauche), TwipsVersPixels(ecran.top() + haut));
+    PlaceCadre(*this, [this](QSize cadre) {
+        const QRect ecran = EcranTwips();
+        // The main window is only read: it is loaded (and placed) before it shows the panel.
+        const QWidget* principale = services_.FenetrePrincipale();
+        const auto largeurPrincipale =
+            static_cast<float>(principale ? PixelsVersTwips(TailleCadre(*principale).width()) : 0);
+        const auto largeur = static_cast<float>(PixelsVersTwips(cadre.width()));
+        const auto hauteur = static_cast<float>(PixelsVersTwips(cadre.height()));
+        const auto gauche = static_cast<int>(
+            std::floor((static_cast<float>(ecran.width()) - largeurPrincipale - largeur) * 0.5f));
+        const auto haut =
+            static_cast<int>(std::floor((static_cast<float>(ecran.height()) - hauteur) * 0.5f));
+        return QPoint(TwipsVersPixels(ecran.left() + gauche), TwipsVersPixels(ecran.top() + haut));
+    });
 }
 
 void FrmAide::DefinitInfo(const QString& texte) {

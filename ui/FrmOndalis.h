@@ -125,11 +125,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
-    void showEvent(QShowEvent* evenement) override;
 
 private:
     void PlaceEnHautADroite(); // the load's placement, in twips
-    int largeurPlacee_ = 0;    // outer width used by the last placement, in pixels
     void ConstruitControles(); // the design tables, turned into widgets
     void ConstruitMenus();
     void ConnecteEvenements();

@@ -4,9 +4,11 @@
 #include "calcul/Twips.h"
 #include "graphe/Ecran.h"
 #include "ui/Adaptateurs.h"
+#include "ui/ContenuDefilant.h"
 #include "ui/FrmAide.h"
 #include "ui/ServicesApplication.h"
 #include "ui/FrmOndalisDesign.h"
+#include "ui/PlacementFenetre.h"
 #include "ui/TextesAide.h"
 
 #include <QAbstractItemView>
@@ -15,6 +17,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 
 using namespace Calcul_Graphe;
 
@@ -38,18 +41,19 @@ void FrmOndalis::Form_Load() {
 }
 
 void FrmOndalis::PlaceEnHautADroite() {
-    // The platform window gives the frame's size, so the outer width is the real one.
-    winId();
-    const QRect ecran = EcranTwips();
-    const int largeur = PixelsVersTwips(frameGeometry().width());
-    move(TwipsVersPixels(ecran.left() + ecran.width() - largeur), TwipsVersPixels(ecran.top()));
-    largeurPlacee_ = frameGeometry().width();
-}
-
-void FrmOndalis::showEvent(QShowEvent* evenement) {
-    QMainWindow::showEvent(evenement);
-    // Some window managers tell the frame only once the window is mapped.
-    if (frameGeometry().width() != largeurPlacee_) PlaceEnHautADroite();
+    PlaceCadre(*this, [this](QSize) {
+        const QRect ecran = EcranTwips();
+        // On a screen too small for the window, its controls scroll.
+        const QMargins marges = MargesCadre(*this);
+        const QWidget* client = findChild<QWidget*>(QStringLiteral("zoneClient"));
+        AjusteALaPlace(*this,
+                       QSize(client->width(), client->height() + menuBar()->sizeHint().height()),
+                       QSize(TwipsVersPixels(ecran.width()), TwipsVersPixels(ecran.height()))
+                           .shrunkBy(marges));
+        const int largeur = PixelsVersTwips(TailleCadre(*this).width());
+        return QPoint(TwipsVersPixels(ecran.left() + ecran.width() - largeur),
+                      TwipsVersPixels(ecran.top()));
+    });
 }
 
 bool FrmOndalis::eventFilter(QObject* objet, QEvent* evenement) {

@@ -4,9 +4,14 @@
 #include "graphe/FrmGrapheHarmonic.h"
 #include "graphe/FrmGrapheSignal.h"
 #include "graphe/SurfaceGraphe.h"
+#include "ui/ContenuDefilant.h"
+#include "ui/FrmOndalis.h"
+#include "ui/PlacementFenetre.h"
 
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -44,6 +49,7 @@ TEST(Ondalis, LesGraphesSePlacentAuDemarrageEtAvecF5ReviennentFermesEtSeCachentA
     const auto attendPlaces = [&] {
         const QRect zone = QGuiApplication::primaryScreen()->availableGeometry();
         EXPECT_EQ(s.frameGeometry().topLeft(), zone.topLeft());
+        EXPECT_EQ(app.frmOndalis().frameGeometry().topRight(), zone.topRight());
         EXPECT_EQ(h.frameGeometry().bottomLeft(), zone.bottomLeft());
         EXPECT_EQ(h.size(), QSize(516, 304));
         EXPECT_EQ(s.size(), QSize(516, 304));
@@ -79,4 +85,109 @@ TEST(Ondalis, LesGraphesSePlacentAuDemarrageEtAvecF5ReviennentFermesEtSeCachentA
     app.Quitte();
     for (QWidget* fenetre : QApplication::topLevelWidgets())
         EXPECT_FALSE(fenetre->isVisible()) << fenetre->objectName().toStdString();
+}
+
+// A window is placed by its frame, whether asked before it is shown or after.
+TEST(PlaceCadre, LeCadreVaOuLaRegleLeMetAvantCommeApresLAffichage) {
+    const QRect zone = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Cas {
+        const char* nom;
+        RegleCadre regle;
+        QPoint (*attendu)(QRect zone, QRect cadre);
+    };
+    const Cas cas[] = {
+        {"haut gauche", [zone](QSize) { return zone.topLeft(); },
+         [](QRect z, QRect) { return z.topLeft(); }},
+        {"bas droite",
+         [zone](QSize c) {
+             return zone.bottomRight() - QPoint(c.width(), c.height()) + QPoint(1, 1);
+         },
+         [](QRect z, QRect c) {
+             return z.bottomRight() - QPoint(c.width(), c.height()) + QPoint(1, 1);
+         }},
+        {"point quelconque", [](QSize) { return QPoint(37, 41); },
+         [](QRect, QRect) { return QPoint(37, 41); }},
+    };
+    for (const Cas& c : cas) {
+        for (const bool avant : {true, false}) {
+            QWidget fenetre(nullptr, Qt::Tool);
+            fenetre.setFixedSize(200, 120);
+            if (avant) PlaceCadre(fenetre, c.regle);
+            fenetre.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+            if (!avant) PlaceCadre(fenetre, c.regle);
+            const QRect cadre = fenetre.frameGeometry();
+            EXPECT_GT(cadre.width(), fenetre.width()) << c.nom; // the platform draws a frame
+            EXPECT_EQ(cadre.topLeft(), c.attendu(zone, cadre))
+                << c.nom << (avant ? " avant" : " après");
+            // Once framed, a move by the user stays.
+            fenetre.move(5, 7);
+            QTest::qWait(20);
+            EXPECT_EQ(fenetre.frameGeometry().topLeft(), QPoint(5, 7)) << c.nom;
+        }
+    }
+}
+
+namespace {
+
+// Every corner of every control of the main window can be scrolled into view.
+void VerifieControlesAtteignables(FrmOndalis& fenetre, const char* nom) {
+    auto* defilement = fenetre.findChild<QScrollArea*>(QStringLiteral("defilementClient"));
+    ASSERT_NE(defilement, nullptr) << nom;
+    QWidget* client = defilement->widget();
+    // The window lays its content out at the next turn of the event loop.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return defilement->isVisible(); }));
+    const QRect vue = defilement->viewport()->rect();
+    for (QWidget* controle : client->findChildren<QWidget*>()) {
+        if (controle->window() != &fenetre || controle->objectName().isEmpty() ||
+            controle->objectName().startsWith(u"qt_"))
+            continue; // parts of Qt's own widgets
+        const QRect r(controle->mapTo(client, QPoint()), controle->size());
+        for (const QPoint coin : {r.topLeft(), r.bottomRight()}) {
+            defilement->ensureVisible(coin.x(), coin.y(), 1, 1); // the pixel itself, whole
+            EXPECT_TRUE(vue.contains(client->mapTo(defilement->viewport(), coin)))
+                << nom << " " << controle->objectName().toStdString();
+        }
+    }
+}
+
+} // namespace
+
+TEST(AjusteALaPlace, UneFenetreTropGrandeDefileEtUneQuiTientResteTelleQuelle) {
+    Ondalis app;
+    FrmOndalis& fenetre = app.frmOndalis();
+    QWidget* client = fenetre.findChild<QWidget*>(QStringLiteral("zoneClient"));
+    const QSize design = fenetre.size();
+    // Shown first: the placement of the load has run, and scroll areas lay out at once.
+    fenetre.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+    const int barre = fenetre.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    struct Cas {
+        const char* nom;
+        QSize place;
+        QSize attendue; // empty: the design, content unchanged
+    };
+    const Cas cas[] = {
+        {"grand écran", {1280, 1003}, {}},
+        {"au pixel près", design, {}},
+        {"960x540 logiques, cadre de 21", {958, 519}, {design.width() + barre, 519}},
+        {"1024x600 et barre des tâches", {1022, 560}, {design.width() + barre, 560}},
+        {"trop étroit seulement", {300, 900}, {300, design.height() + barre}},
+        {"trop petit partout", {300, 400}, {300, 400}},
+        {"la barre verticale ne tient plus en largeur",
+         {design.width() + barre - 1, 500},
+         {design.width() + barre - 1, 500}},
+        {"retour sur un grand écran", {1280, 1003}, {}},
+    };
+    for (const Cas& c : cas) {
+        AjusteALaPlace(fenetre, design, c.place);
+        if (c.attendue.isEmpty()) {
+            EXPECT_EQ(fenetre.size(), design) << c.nom;
+            EXPECT_EQ(fenetre.centralWidget(), client) << c.nom;
+            EXPECT_EQ(fenetre.findChild<QScrollArea*>(), nullptr) << c.nom;
+            continue;
+        }
+        EXPECT_EQ(fenetre.size(), c.attendue) << c.nom;
+        VerifieControlesAtteignables(fenetre, c.nom);
+    }
 }

@@ -4,6 +4,7 @@
 # the bottom) with the coordinate frame drawn on their surfaces.
 # Usage: bash demarrage.sh <path to ondalis> <work directory>
 set -u
+ici=$(cd "$(dirname "$0")" && pwd)
 programme=$(realpath "${1:?chemin du programme}")
 travail=${2:?dossier de travail}
 mkdir -p "$travail"
@@ -11,37 +12,21 @@ cd "$travail" || exit 1
 
 largeur=1280
 hauteur=1024
-xvfb_pid=
-prog_pid=
-fin() {
-  [ -n "$prog_pid" ] && kill "$prog_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-}
-trap fin EXIT
+dossier_x=$PWD
+source "$ici/commun.bash"
+outils_requis Xvfb xdotool import /usr/bin/convert
 echec() { echo "ECHEC : $*" >&2; exit 1; }
 
-# A free display number.
-for n in $(seq 90 140); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then affichage=":$n"; break; fi
-done
-[ -n "${affichage:-}" ] || echec "aucun numéro d'affichage libre"
-
-Xvfb "$affichage" -screen 0 "${largeur}x${hauteur}x24" -nolisten tcp >xvfb.log 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$affichage
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getdisplaygeometry >/dev/null 2>&1 || echec "Xvfb ne répond pas"
-
-env -u QT_QPA_PLATFORM "$programme" >ondalis.log 2>&1 &
-prog_pid=$!
+demarre_x "${largeur}x${hauteur}"
+lance "$programme"
+prog_pid=$pid_programme
 
 fenetre() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
 for _ in $(seq 100); do
   signal=$(fenetre '^Signal reconstitu')
   harmonic=$(fenetre '^Graphe des Harmoniques')
   [ -n "$signal" ] && [ -n "$harmonic" ] && break
-  kill -0 "$prog_pid" 2>/dev/null || echec "le programme s'est arrêté (voir $travail/ondalis.log)"
+  kill -0 "$prog_pid" 2>/dev/null || echec "le programme s'est arrêté (voir $travail/programme.log)"
   sleep 0.1
 done
 [ -n "$signal" ] && [ -n "$harmonic" ] || echec "fenêtres des graphes introuvables"

@@ -1,68 +1,125 @@
 #!/usr/bin/env bash
-# Starts the program under a real X server and checks that the four windows stand where they
-# belong: graph windows at the left edge, main window at the top right, help panel between.
+# Starts the program under a real X server, bare and under a window manager, on several
+# screens, and checks where the four windows' frames stand (title bar and borders included),
+# at start and after F5 in a graph window: signal window in the top-left corner, harmonic
+# window on the bottom edge, main window in the top-right corner with its title bar on screen,
+# help panel in the middle of the area left of the main window. On a screen too small for the
+# main window, its frame stays on screen and its controls scroll.
 # Usage: fenetres.sh <ondalis binary> <work directory>
 set -u
-binaire=$1
+ici=$(cd "$(dirname "$0")" && pwd)
+binaire=$(realpath "$1")
 dossier=$2
 mkdir -p "$dossier"
-ecran=$(( 90 + RANDOM % 400 ))
-Xvfb ":$ecran" -screen 0 1280x1024x24 -nolisten tcp >"$dossier/xvfb.log" 2>&1 &
-pidX=$!
-pidP=""
-fin() {
-    [ -n "$pidP" ] && kill "$pidP" 2>/dev/null
-    kill "$pidX" 2>/dev/null
-    wait 2>/dev/null
-}
-trap fin EXIT
-export DISPLAY=":$ecran"
-unset QT_QPA_PLATFORM
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+dossier_x=$dossier
+source "$ici/commun.bash"
+outils_requis Xvfb xdotool xprop xwininfo import /usr/bin/convert openbox
 
-"$binaire" >"$dossier/ondalis.log" 2>&1 &
-pidP=$!
 echec=0
-geometrie() { # name -> "x y w h" of the first window with that exact title
-    local id
-    id=$(xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
-    [ -z "$id" ] && return 1
-    xdotool getwindowgeometry --shell "$id" | awk -F= '/^X=/{x=$2}/^Y=/{y=$2}/^WIDTH=/{w=$2}/^HEIGHT=/{h=$2}END{print x, y, w, h}'
+verifie() { if ! eval "$1"; then echo "ÉCHEC ($essai) : $2 ($1)"; echec=1; fi; }
+
+# Frames of the four windows, in device pixels, into sX sY sW sH, hX..., pX..., aX..., read
+# until two readings agree (the windows have stopped moving).
+releve() {
+    local prefixe titre id avant="" lecture _
+    if [ -z "${id_a:-}" ]; then
+        for prefixe in s h p a; do
+            case $prefixe in
+            s) titre='^Signal reconstitu' ;;
+            h) titre='^Graphe des Harmoniques' ;;
+            p) titre='^Ondalis - Version' ;;
+            a) titre='^Aide$' ;;
+            esac
+            id=$(fenetre "$titre") || { echo "ÉCHEC ($essai) : fenêtre absente : $titre"; exit 1; }
+            eval "id_$prefixe=$id"
+        done
+    fi
+    for _ in $(seq 20); do
+        lecture="$(cadre "$id_s") $(cadre "$id_h") $(cadre "$id_p") $(cadre "$id_a")"
+        [ "$lecture" = "$avant" ] && break
+        avant=$lecture
+        sleep 0.1
+    done
+    read -r sX sY sW sH hX hY hW hH pX pY pW pH aX aY aW aH <<<"$lecture"
+    echo "$essai $1 : signal $sX $sY ${sW}x$sH ; harmonic $hX $hY ${hW}x$hH ;" \
+        "principale $pX $pY ${pW}x$pH ; aide $aX $aY ${aW}x$aH"
 }
-attend() { timeout 10 bash -c "until xdotool search --onlyvisible --name '^$1\$' >/dev/null 2>&1; do sleep 0.1; done"; }
-for titre in "Ondalis - Version Béta" "Aide"; do
-    attend "$titre" || { echo "fenêtre absente : $titre"; exit 1; }
+
+# The layout rules, in logical pixels at the scale $echelle (odd frame extents at scale 2 leave
+# half a logical pixel that cannot be placed: one device pixel of slack).
+verifie_places() {
+    local L=$((largeur / echelle)) H=$((hauteur / echelle)) e=$((echelle - 1))
+    local sx=$((sX / echelle)) sy=$((sY / echelle)) hy=$(((hY + hH) / echelle))
+    local px=$(((pX + pW) / echelle)) py=$((pY / echelle))
+    verifie "[ $sx -eq 0 ] && [ $sy -eq 0 ]" "signal au coin haut gauche"
+    verifie "[ $hX -eq 0 ] && [ $((hY + hH)) -ge $((hauteur - e)) ] && [ $((hY + hH)) -le $hauteur ]" \
+        "harmonic sur le bord du bas"
+    verifie "[ $((pX + pW)) -ge $((largeur - 2 * e)) ] && [ $((pX + pW)) -le $largeur ] && [ $pY -eq 0 ]" \
+        "principale au coin haut droit, barre de titre visible"
+    verifie "[ $pX -ge 0 ] && [ $((pY + pH)) -le $hauteur ]" "principale entière à l'écran"
+    # Help panel, in twips (15 per pixel): Int((width - main - panel) * 0.5), Int((height -
+    # panel) * 0.5), from the frames as the program sees them.
+    if [ "$echelle" -eq 1 ]; then
+        local g=$(((L * 15 - pW * 15 - aW * 15) / 2)) t=$(((H * 15 - aH * 15) / 2))
+        verifie "[ $aX -eq $(((g + 7) / 15)) ] && [ $aY -eq $(((t + 7) / 15)) ]" \
+            "aide au milieu de la zone libre"
+    fi
+    [ "$py$sx$px$hy" ] # silence unused values
+}
+
+debut=$SECONDS
+for essai in "1280x1024 nu" "1280x1024 openbox" "1024x600 nu" "1024x600 openbox" \
+    "1920x1080x2 openbox"; do
+    read -r ecran gestionnaire <<<"$essai"
+    echelle=1
+    [[ $ecran == *x*x* ]] && echelle=${ecran##*x} && ecran=${ecran%x*}
+    largeur=${ecran%x*}
+    hauteur=${ecran#*x}
+    [ "$gestionnaire" = nu ] && gestionnaire=
+    arrete_x
+    id_a=
+    demarre_x "$ecran" $gestionnaire
+    QT_SCALE_FACTOR=$echelle lance "$binaire"
+
+    releve depart
+    verifie_places
+    # Bare, every frame is its client area: the design's sizes.
+    if [ -z "$gestionnaire" ]; then
+        verifie "[ ${sW}x$sH = 516x304 ] && [ ${hW}x$hH = 516x304 ]" "taille des graphes"
+        verifie "[ ${pW}x$pH = 365x575 ] && [ ${aW}x$aH = 306x106 ]" "taille principale et aide"
+    fi
+    if [ "$ecran$gestionnaire" = 1280x1024 ]; then
+        import -window root "$dossier/ecran.png"
+        pixel() { /usr/bin/convert "$dossier/ecran.png" -format "%[pixel:p{$1,$2}]" info:; }
+        blanc() { case $(pixel "$1" "$2") in white | 'srgb(255,255,255)') ;; *) return 1 ;; esac; }
+        verifie "[ \"$(pixel $((aX + 150)) $((aY + 90)))\" = 'srgb(255,224,192)' ]" "fond de l'aide"
+        verifie "blanc $((pX + 74)) $((pY + pH - 556 + 63))" "zone d'amplitude blanche"
+        verifie "blanc 200 60" "surface du graphe du signal"
+    fi
+
+    # F5 in a graph window puts the graphs back, wherever the user dragged them.
+    xdotool windowmove "$id_s" $((200 * echelle)) $((150 * echelle))
+    xdotool windowmove "$id_h" $((250 * echelle)) $((100 * echelle))
+    sleep 0.3
+    xdotool mousemove --window "$id_s" $((10 * echelle)) $((10 * echelle)) click 1
+    sleep 0.2
+    xdotool key F5
+    sleep 0.3
+    releve F5
+    verifie_places
+
+    # Too small a screen: the main window is shorter than its design, and its content scrolls
+    # under the wheel.
+    if [ $((pH / echelle)) -lt 575 ]; then
+        zone="$((pW - 40))x$((pH - 60))+$((pX + 10))+$((pY + 50))"
+        import -window root -crop "$zone" "$dossier/avant.png"
+        xdotool mousemove $((pX + pW / 2)) $((pY + pH / 2))
+        for _ in 1 2 3 4 5; do xdotool click 5; done
+        sleep 0.3
+        import -window root -crop "$zone" "$dossier/apres.png"
+        verifie "! cmp -s '$dossier/avant.png' '$dossier/apres.png'" "le contenu défile"
+    fi
+    kill -0 "$pid_programme" 2>/dev/null || { echo "ÉCHEC ($essai) : le programme s'est arrêté"; echec=1; }
 done
-sleep 0.5
-read -r xP yP wP hP < <(geometrie "Ondalis - Version Béta")
-read -r xA yA wA hA < <(geometrie "Aide")
-echo "principale $xP $yP ${wP}x$hP ; aide $xA $yA ${wA}x$hA"
-verifie() { if ! eval "$1"; then echo "ÉCHEC : $2 ($1)"; echec=1; fi; }
-verifie "[ $((xP + wP)) -eq 1280 ] && [ $yP -eq 0 ]" "fenêtre principale en haut à droite"
-verifie "[ $wP -eq 365 ]" "largeur de la fenêtre principale"
-verifie "[ $wA -eq 306 ] && [ $hA -eq 106 ]" "taille du panneau d'aide"
-# Int((19200 - 5475 - 4590) * 0.5) = 4567 twips -> 304 px; Int((15360 - 1590) * 0.5) = 6885 -> 459
-verifie "[ $xA -eq 304 ] && [ $yA -eq 459 ]" "panneau d'aide au milieu de la zone libre"
-
-# Graph windows: any other visible top-level window touching the left edge, one at the top and
-# one at the bottom of the screen.
-haut=0; bas=0
-for id in $(xdotool search --onlyvisible --name "." 2>/dev/null); do
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    [ "$X" -eq 0 ] || continue
-    [ "$Y" -eq 0 ] && [ "$WIDTH" -gt 300 ] && haut=1
-    [ $((Y + HEIGHT)) -eq 1024 ] && [ "$WIDTH" -gt 300 ] && bas=1
-done
-verifie "[ $haut -eq 1 ] && [ $bas -eq 1 ]" "fenêtres des graphes au bord gauche"
-
-import -window root "$dossier/ecran.png"
-pixel() { /usr/bin/convert "$dossier/ecran.png" -format "%[pixel:p{$1,$2}]" info:; }
-# Help panel: light orange label; main window: grey client area and white amplitude boxes.
-verifie "[ \"$(pixel $((xA + 150)) $((yA + 90)))\" = 'srgb(255,224,192)' ]" "fond du panneau d'aide"
-menu=$((hP - 556))
-verifie "[ \"$(pixel $((xP + 74)) $((yP + menu + 63)))\" = 'white' ] || [ \"$(pixel $((xP + 74)) $((yP + menu + 63)))\" = 'srgb(255,255,255)' ]" "zone d'amplitude blanche"
-# Graph surfaces are white inside.
-verifie "[ \"$(pixel 200 60)\" = 'white' ] || [ \"$(pixel 200 60)\" = 'srgb(255,255,255)' ]" "surface du graphe du signal"
-
-kill -0 "$pidP" 2>/dev/null || { echo "ÉCHEC : le programme s'est arrêté"; echec=1; }
+echo "durée : $((SECONDS - debut)) s"
 exit $echec

@@ -1,10 +1,11 @@
-#!/bin/bash
+#!/usr/bin/env bash
 # Ctrl+C in the main window puts the harmonic graph on the X clipboard, where another process
 # reads it as PNG: the drawing area at the screen's pixel ratio (511 x 299 pixels at 1,
 # 1022 x 598 at 2), with the frame's time axis on row 149 and value axis on column 19 (times
 # the ratio), in blue.
 # Usage: presse_papiers.sh <ondalis> <work dir>
 set -u
+ici=$(cd "$(dirname "$0")" && pwd)
 ondalis=$1
 dossier=$2
 mkdir -p "$dossier"
@@ -15,25 +16,13 @@ echec() {
     exit 1
 }
 
-pids=()
-# The program first, then the server.
-arrete() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null
-        wait "${pids[i]}" 2>/dev/null
-    done
-    pids=()
-}
-trap arrete EXIT
-
-# A free display chosen by the server itself, large enough for the windows at ratio 2.
-rm -f numero
-Xvfb -displayfd 3 -screen 0 2560x2048x24 -nolisten tcp >xvfb.log 2>&1 3>numero &
-pids+=($!)
-for _ in $(seq 50); do [ -s numero ] && break; sleep 0.1; done
+dossier_x=$PWD
+source "$ici/commun.bash"
 echelle=-
-[ -s numero ] || echec "Xvfb n'a pas démarré"
-export DISPLAY=:$(head -n1 numero)
+outils_requis Xvfb xdotool xclip /usr/bin/convert
+
+# Large enough for the windows at ratio 2.
+demarre_x 2560x2048
 
 pixel() { /usr/bin/convert clip.png -format "%[pixel:p{$1,$2}]" info:; }
 
@@ -41,8 +30,8 @@ for echelle in 1 2; do
     rm -f clip.png
     # Something else on the clipboard first, so that the image can only come from the copy.
     echo avant | xclip -selection clipboard -i
-    QT_SCALE_FACTOR=$echelle "$ondalis" >ondalis_$echelle.log 2>&1 &
-    programme=$!
+    QT_SCALE_FACTOR=$echelle lance "$ondalis"
+    programme=$pid_programme
 
     fenetre=""
     for _ in $(seq 100); do

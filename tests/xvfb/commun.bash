@@ -1,0 +1,86 @@
+# Shared by the whole-program scripts (sourced, not run): an X server that picks its own display,
+# an optional window manager, window frames as the screen shows them, and a clean end.
+# A missing tool skips the test (exit 77), except under CI, where it fails.
+
+CODE_SAUTE=77
+pids_x=()
+
+# Stops what was started, the most recent first.
+arrete_x() {
+    local i
+    for ((i = ${#pids_x[@]} - 1; i >= 0; i--)); do
+        kill "${pids_x[i]}" 2>/dev/null
+        wait "${pids_x[i]}" 2>/dev/null
+    done
+    pids_x=()
+}
+trap arrete_x EXIT
+
+# outils_requis TOOL...: every tool must be on PATH.
+outils_requis() {
+    local outil
+    for outil in "$@"; do
+        command -v "$outil" >/dev/null 2>&1 && continue
+        if [ "${CI:-}" = true ]; then
+            echo "ÉCHEC : outil manquant sous CI : $outil" >&2
+            exit 1
+        fi
+        echo "SKIPPED : outil manquant : $outil"
+        exit $CODE_SAUTE
+    done
+}
+
+# demarre_x WxH [gestionnaire]: a fresh X server (DISPLAY set), then the window manager if one
+# is named, ready for the program. The screen is empty: no earlier program may still be on it.
+demarre_x() {
+    local numero=$dossier_x/numero.$$
+    rm -f "$numero"
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$numero" >>"$dossier_x/xvfb.log" 2>&1 &
+    pids_x+=($!)
+    local _
+    for _ in $(seq 100); do [ -s "$numero" ] && break; sleep 0.05; done
+    [ -s "$numero" ] || { echo "ÉCHEC : Xvfb n'a pas démarré" >&2; exit 1; }
+    export DISPLAY=:$(head -n1 "$numero")
+    unset QT_QPA_PLATFORM
+    if [ -n "${2:-}" ]; then
+        "$2" >>"$dossier_x/$2.log" 2>&1 &
+        pids_x+=($!)
+        # Ready once it has claimed the screen and announced itself.
+        for _ in $(seq 100); do
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+            sleep 0.05
+        done
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+            { echo "ÉCHEC : $2 n'a pas démarré" >&2; exit 1; }
+    fi
+}
+
+# lance PROGRAM ARGS...: starts the program in the background; its pid in $pid_programme.
+lance() {
+    "$@" >>"$dossier_x/programme.log" 2>&1 &
+    pid_programme=$!
+    pids_x+=($pid_programme)
+}
+
+# fenetre TITLE-REGEX: id of the first visible window so named, waiting up to 10 s.
+fenetre() {
+    local id _
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# cadre ID: "x y w h" of the window's frame (its client area grown by the window manager's
+# _NET_FRAME_EXTENTS; the client area alone on a bare server).
+cadre() {
+    local g l r t b
+    g=$(xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF}/Absolute upper-left Y/{y=$NF}
+        /^ *Width:/{w=$NF}/^ *Height:/{h=$NF}END{print x, y, w, h}')
+    read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null |
+        awk -F' = ' '/=/{gsub(",", ""); print $2}')
+    read -r x y w h <<<"$g"
+    echo "$((x - ${l:-0})) $((y - ${t:-0})) $((w + ${l:-0} + ${r:-0})) $((h + ${t:-0} + ${b:-0}))"
+}
