@@ -72,11 +72,13 @@ bool ImprimeGraphes(Ondalis& app, QPrinter& imprimante) {
     // Finishing the job here sends the page now; nothing is left open until the end of the run.
     if (!peintre.end()) return false;
 
-    // The bare frame as background again, then the harmonic curves drawn anew (each one brings
-    // the rebuilt signal up to date; with no validated rank the signal graph stays as it is).
+    // Both surfaces given back their bare frame, then the harmonic curves drawn anew (each one
+    // brings the rebuilt signal up to date; with no validated rank both graphs stay bare).
     const SurfaceGraphe& repere = *app.frmGrapheHarmonic().pctRepere;
-    graphes.harmonique->CopieFond(repere);
-    graphes.signal->CopieFond(repere);
+    for (SurfaceGraphe* surface : {graphes.harmonique, graphes.signal}) {
+        surface->CopieFond(repere);
+        surface->Efface();
+    }
     RetraceHarmoniques(app.etat(), graphes);
     return true;
 }
