@@ -116,8 +116,12 @@ void FonctionNonDisponible(Ondalis& app) {
 }
 
 void SignaleErreurRapportCyclique(Ondalis& app) {
-    Avertit(app, QStringLiteral("Le format du rapport cyclique est incorrect.\r"
-                                "Attention le séparateur décimal est la virgule."));
+    // The second line names the separator the reading expects, that of the user's locale.
+    const QString separateur =
+        SeparateurDecimal() == '.'
+            ? QStringLiteral("Attention le séparateur décimal est le point.")
+            : QStringLiteral("Attention le séparateur décimal est la virgule.");
+    Avertit(app, QStringLiteral("Le format du rapport cyclique est incorrect.\r") + separateur);
     app.frmOndalis().txtRapportCyclique->setFocus();
 }
 
