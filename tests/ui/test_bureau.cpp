@@ -49,14 +49,9 @@ std::string Coupure(QWidget* w, const QString& texte, const QRect& zone) {
     const auto [premiere, derniere] = ColonnesEncre(image, z);
     const int vue = derniere - premiere + 1, entiere = LargeurEntiere(texte, w->font());
     if (premiere > z.left() && derniere < z.right() && std::abs(vue - entiere) <= 1) return {};
-    return QStringLiteral("%1 \"%2\": encre %3..%4 (%5 px) dans %6..%7, texte entier %8 px")
-        .arg(w->objectName(), texte)
-        .arg(premiere)
-        .arg(derniere)
-        .arg(vue)
-        .arg(z.left())
-        .arg(z.right())
-        .arg(entiere)
+    return QString::asprintf("%s \"%s\": encre %d..%d dans %d..%d, texte entier %d px",
+                             qPrintable(w->objectName()), qPrintable(texte), premiere, derniere,
+                             z.left(), z.right(), entiere)
         .toStdString();
 }
 
