@@ -56,7 +56,7 @@ const Glyphe GlyphesEcran[] = {
      122,
      {"#######", "#..#..#", "...#...", "...#...", "...#...", "...#...", "...#...", "..###.."}},
     {254,
-     133,
+     134,
      {".#####.", "#.....#", "......#", ".....#.", "....#..", "...#...", "..#....", ".#....#",
       "#######"}},
     {480,
@@ -104,7 +104,7 @@ void DessineRepere(QPainter& peintre) {
     } else {
         DessineLibelle(peintre, QStringLiteral("0"), 8, 156, 12, 164);
         DessineLibelle(peintre, QStringLiteral("T"), 254, 122, 260, 129);
-        DessineLibelle(peintre, QStringLiteral("2"), 254, 133, 260, 141);
+        DessineLibelle(peintre, QStringLiteral("2"), 254, 134, 260, 142);
         DessineLibelle(peintre, QStringLiteral("T"), 480, 156, 486, 164);
         DessineLibelle(peintre, QStringLiteral("t"), 499, 161, 502, 168);
     }

@@ -69,10 +69,12 @@ bool ImprimeGraphes(Etat& etat, const Graphes& graphes, QPrinter& imprimante) {
     // Finishing the job here sends the page now; nothing is left open until the end of the run.
     if (!peintre.end()) return false;
 
-    // The bare frame as background again, then the harmonic curves drawn anew (each one brings
-    // the rebuilt signal up to date; with no validated rank the signal graph stays as it is).
-    graphes.harmonic->DefinitRepere();
-    graphes.signal->DefinitRepere();
+    // Both surfaces given back their bare frame, then the harmonic curves drawn anew (each one
+    // brings the rebuilt signal up to date; with no validated rank both graphs stay bare).
+    for (SurfaceGraphe* surface : {graphes.harmonic, graphes.signal}) {
+        surface->DefinitRepere();
+        surface->Efface();
+    }
     RetraceHarmoniques(etat, graphes);
     return true;
 }

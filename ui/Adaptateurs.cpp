@@ -1,8 +1,13 @@
 #include "ui/Adaptateurs.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStringList>
+#include <QStyleOption>
+#include <QtMath>
+#include <algorithm>
 
 // The shown value is the negated internal one: QScrollBar puts its minimum at the top, and only
 // a plain range makes the top arrow, PageUp and the groove above the thumb raise the value.
@@ -28,6 +33,85 @@ void CurseurVertical::DefinitValeur(int valeur) {
 
 int CurseurVertical::ValeurDefilement() const {
     return -sliderPosition();
+}
+
+void ZoneValeur::paintEvent(QPaintEvent* evenement) {
+    if (!isReadOnly()) return QLineEdit::paintEvent(evenement);
+    QPainter peintre(this);
+    QStyleOptionFrame panneau;
+    initStyleOption(&panneau);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panneau, &peintre, this);
+    // One pixel of air between the value and the frame.
+    const QRect contenu =
+        style()->subElementRect(QStyle::SE_LineEditContents, &panneau, this).adjusted(1, 0, -1, 0);
+    peintre.setFont(PoliceAjustee(font(), text(), contenu.width()));
+    style()->drawItemText(&peintre, contenu,
+                          QStyle::visualAlignment(layoutDirection(), alignment()), panneau.palette,
+                          isEnabled(), text(), QPalette::Text);
+}
+
+namespace {
+// Room for the arrow glyph and a little air on either side of it.
+constexpr int LargeurFleche = 10;
+} // namespace
+
+StyleListe::StyleListe() : QProxyStyle(QApplication::style()->name()) {}
+
+QRect StyleListe::subControlRect(ComplexControl controle, const QStyleOptionComplex* option,
+                                 SubControl partie, const QWidget* widget) const {
+    const QRect rect = QProxyStyle::subControlRect(controle, option, partie, widget);
+    if (controle != CC_ComboBox || (partie != SC_ComboBoxArrow && partie != SC_ComboBoxEditField))
+        return rect;
+    // Worked left to right, then mirrored back for a right-to-left layout.
+    const auto miroir = [option](const QRect& r) {
+        return visualRect(option->direction, option->rect, r);
+    };
+    QRect fleche = miroir(QProxyStyle::subControlRect(controle, option, SC_ComboBoxArrow, widget));
+    if (fleche.width() > LargeurFleche) fleche.setLeft(fleche.right() - LargeurFleche + 1);
+    if (partie == SC_ComboBoxArrow) return miroir(fleche);
+    // The field runs from just inside the frame to the arrow.
+    QRect champ = miroir(rect);
+    champ.setLeft(std::min(champ.left(), option->rect.left() + 2));
+    champ.setRight(std::max(champ.right(), fleche.left() - 1));
+    return miroir(champ);
+}
+
+void StyleListe::drawControl(ControlElement element, const QStyleOption* option, QPainter* peintre,
+                             const QWidget* widget) const {
+    const auto* liste = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+    if (element != CE_ComboBoxLabel || !liste || liste->editable)
+        return QProxyStyle::drawControl(element, option, peintre, widget);
+    // The label is drawn one pixel inside the field on either side.
+    const QRect champ = subControlRect(CC_ComboBox, liste, SC_ComboBoxEditField, widget);
+    peintre->save();
+    peintre->setFont(PoliceAjustee(peintre->font(), liste->currentText, champ.width() - 2));
+    QProxyStyle::drawControl(element, option, peintre, widget);
+    peintre->restore();
+}
+
+QFont PoliceAjustee(const QFont& police, const QString& texte, qreal largeur) {
+    const qreal naturelle = QFontMetricsF(police).horizontalAdvance(texte);
+    if (naturelle <= largeur || largeur <= 0) return police;
+    QFont ajustee = police;
+    const int etirement = police.stretch() > 0 ? police.stretch() : 100;
+    // Proportional first, then down step by step: advances do not scale exactly.
+    for (int e = qFloor(etirement * largeur / naturelle); e >= 50; --e) {
+        ajustee.setStretch(e);
+        if (QFontMetricsF(ajustee).horizontalAdvance(texte) <= largeur) break;
+    }
+    return ajustee;
+}
+
+QColor FaceClaire() {
+    return QApplication::style()->standardPalette().color(QPalette::Active, QPalette::Window);
+}
+
+void FixeCouleurs(QWidget* w, const QColor& texte, const QColor& fond) {
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::WindowText, texte);
+    palette.setColor(QPalette::Window, fond);
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
 }
 
 void ZoneTexte::mousePressEvent(QMouseEvent* evenement) {

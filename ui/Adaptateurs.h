@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QString>
 
@@ -27,11 +28,24 @@ signals:
     void defilement();
 };
 
-// A text box that reports clicks and double clicks (the amplitude texts).
-class ZoneTexte : public QLineEdit {
+// A read-only box that shows its whole value, centred. The design's boxes are barely wider
+// than their widest values, and QLineEdit, which reserves room for the font's most
+// overhanging glyphs, would scroll such a value and put its minus sign on the frame. The value
+// is drawn here instead, condensed if the box is still too narrow for it. Editable: as usual.
+class ZoneValeur : public QLineEdit {
     Q_OBJECT
 public:
     using QLineEdit::QLineEdit;
+
+protected:
+    void paintEvent(QPaintEvent* evenement) override;
+};
+
+// A text box that reports clicks and double clicks (the amplitude texts).
+class ZoneTexte : public ZoneValeur {
+    Q_OBJECT
+public:
+    using ZoneValeur::ZoneValeur;
 
 signals:
     void clic();
@@ -41,6 +55,28 @@ protected:
     void mousePressEvent(QMouseEvent* evenement) override;
     void mouseDoubleClickEvent(QMouseEvent* evenement) override;
 };
+
+// The drop-down list of the design is narrower than its items: a narrower arrow, and the
+// chosen item drawn whole in the field beside it, condensed if it still does not fit.
+class StyleListe : public QProxyStyle {
+    Q_OBJECT
+public:
+    StyleListe(); // on a fresh instance of the application's style
+
+    QRect subControlRect(ComplexControl controle, const QStyleOptionComplex* option,
+                         SubControl partie, const QWidget* widget) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* peintre,
+                     const QWidget* widget) const override;
+};
+
+// `police`, condensed just enough for `texte` to fit in `largeur` pixels (unchanged if it fits).
+QFont PoliceAjustee(const QFont& police, const QString& texte, qreal largeur);
+
+// The light face of controls in the style's own colours, whatever the system palette: the
+// partner of a text colour the design fixes.
+QColor FaceClaire();
+// A text colour and its background fixed together on `w`, which then fills its background.
+void FixeCouleurs(QWidget* w, const QColor& texte, const QColor& fond);
 
 namespace Calcul_Graphe {
 

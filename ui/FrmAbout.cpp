@@ -78,6 +78,8 @@ FrmAbout::FrmAbout(QWidget* parent)
     // The design places the client area itself; no code moves it afterwards.
     setGeometry(RectTwips(GaucheClient, HautClient, LargeurClient, HauteurClient));
     setFixedSize(TwipsVersPixels(LargeurClient), TwipsVersPixels(HauteurClient));
+    // Its texts have fixed colours: so has the face they are written on.
+    FixeCouleurs(this, Qt::black, FaceClaire());
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

@@ -88,10 +88,15 @@ QWidget* CreeWidget(const Controle& c, QWidget* parent) {
         if (c.genre == Genre::Image) etiquette->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return etiquette;
     }
-    case Genre::Liste:
-        return new QComboBox(parent);
+    case Genre::Liste: {
+        auto* liste = new QComboBox(parent);
+        auto* style = new StyleListe();
+        style->setParent(liste);
+        liste->setStyle(style);
+        return liste;
+    }
     case Genre::Texte:
-        return new QLineEdit(parent);
+        return c.drapeaux & LectureSeule ? new ZoneValeur(parent) : new QLineEdit(parent);
     case Genre::TexteAmplitude:
         return new ZoneTexte(parent);
     case Genre::Curseur: {
@@ -133,14 +138,11 @@ void DefinitTexte(QWidget* w, const Controle& c) {
     }
 }
 
+// A colour the design fixes comes with its partner, so that the pair stays readable whatever
+// the system palette.
 void DefinitCouleurs(QWidget* w, const Controle& c) {
-    QPalette palette = w->palette();
-    if (c.drapeaux & TexteRouge) palette.setColor(QPalette::WindowText, QColor(0xFF, 0, 0));
-    if (c.drapeaux & FondBordure) {
-        palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-        w->setAutoFillBackground(true);
-    }
-    w->setPalette(palette);
+    if (c.drapeaux & TexteRouge) FixeCouleurs(w, QColor(0xFF, 0, 0), FaceClaire());
+    if (c.drapeaux & FondBordure) FixeCouleurs(w, Qt::black, QColor(0xC0, 0xC0, 0xC0));
 }
 
 } // namespace
@@ -245,15 +247,13 @@ void FrmOndalis::ConstruitControles() {
     prendTableau(lblPhin, "lblPhin");
     prendTableau(lblPhin2, "lblPhin2");
 
-    // The signal pictures, drawn at the screen's ratio; imgSignal takes the size of the picture
-    // put into it, plus its border.
+    // The signal pictures, drawn at the screen's ratio.
     const qreal ratio = devicePixelRatioF();
     imgRectangulaire->setPixmap(
         QPixmap::fromImage(DessineImageSignal(FormeSignal::Rectangulaire, ratio)));
     imgTriangle->setPixmap(QPixmap::fromImage(DessineImageSignal(FormeSignal::Triangle, ratio)));
     imgDentsdeScie->setPixmap(
         QPixmap::fromImage(DessineImageSignal(FormeSignal::DentsDeScie, ratio)));
-    imgSignal->resize(LargeurImageSignal + 2, HauteurImageSignal + 2);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -65,7 +65,9 @@ bool FrmOndalis::eventFilter(QObject* objet, QEvent* evenement) {
             if (action->isEnabled() && !action->shortcut().isEmpty() &&
                 action->shortcut() == touche)
                 return true;
-    } else if (evenement->type() == QEvent::MouseMove) {
+    } else if (evenement->type() == QEvent::MouseMove && objet->isWidgetType() &&
+               static_cast<QWidget*>(objet)->isEnabled()) {
+        // A disabled control cannot be used: its text would invite a click that does nothing.
         const auto [nom, index] = DessinOndalis::DecomposeNom(objet->objectName());
         const bool curseurActif = nom != u"txtHarmonic" || index < 0 ||
                                   index >= static_cast<int>(scrHarmonic.size()) ||

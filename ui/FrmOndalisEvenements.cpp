@@ -82,7 +82,13 @@ void FrmOndalis::cboChoixSignal_Click() {
     RAZHarmoniques(*this);
     const int index = cboChoixSignal->currentIndex();
     const std::array<QLabel*, 3> images = {imgRectangulaire, imgTriangle, imgDentsdeScie};
-    if (index >= 0 && index < 3) imgSignal->setPixmap(images[index]->pixmap());
+    if (index >= 0 && index < 3) {
+        // The box takes the size of the picture put into it, plus its border.
+        const QPixmap image = images[index]->pixmap();
+        imgSignal->setPixmap(image);
+        imgSignal->resize(image.deviceIndependentSize().toSize() +
+                          QSize(2, 2) * imgSignal->frameWidth());
+    }
     if (index == 2) txtRapportCyclique->setText(QStringLiteral("90"));
     imgSignal->setVisible(true);
     // A new signal frees the mean value the sawtooth locked; the sawtooth locks it again.

@@ -113,8 +113,12 @@ void FonctionNonDisponible(FrmOndalis& f) {
 }
 
 void SignaleErreurRapportCyclique(FrmOndalis& f) {
-    Avertit(f, QStringLiteral("Le format du rapport cyclique est incorrect.\r"
-                                "Attention le séparateur décimal est la virgule."));
+    // The second line names the separator the reading expects, that of the user's locale.
+    const QString separateur =
+        SeparateurDecimal() == '.'
+            ? QStringLiteral("Attention le séparateur décimal est le point.")
+            : QStringLiteral("Attention le séparateur décimal est la virgule.");
+    Avertit(f, QStringLiteral("Le format du rapport cyclique est incorrect.\r") + separateur);
     f.txtRapportCyclique->setFocus();
 }
 

@@ -47,7 +47,7 @@ TEST(SurfaceGraphe, LeRepereDesFenetresChargeesChaqueElementASesPixels) {
         {"barre de fraction", Boite(250, 130, 265, 130), Noir, true},
         {"libelle 0", Boite(8, 156, 12, 164), Noir, false},
         {"libelle T de T/2", Boite(254, 122, 260, 129), Noir, false},
-        {"libelle 2 de T/2", Boite(254, 133, 260, 141), Noir, false},
+        {"libelle 2 de T/2", Boite(254, 134, 260, 142), Noir, false},
         {"libelle T", Boite(480, 156, 486, 164), Noir, false},
         {"libelle t", Boite(499, 161, 502, 168), Noir, false}};
     FrmGrapheHarmonic harmonic;

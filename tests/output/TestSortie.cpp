@@ -162,7 +162,7 @@ TEST(Sortie, ImpressionsEtCopiesDUneSeance) {
 
     // Rank 1 unvalidated, not redrawn. The menu's print dialog cancelled, or confirmed with a
     // file that cannot be written (reported), changes nothing; confirmed with a good file, it
-    // prints one page, then the harmonic surface ends bare while the rebuilt signal stays.
+    // prints one page, then both surfaces end bare: no rank is left to draw the signal again.
     app.etat().Validation[1] = 0;
     const QImage reste = g.harmonic->Image(), rebati = g.signal->Image();
     for (QString fichier : {"", "x/y.pdf", "c.pdf"}) {
@@ -184,7 +184,7 @@ TEST(Sortie, ImpressionsEtCopiesDUneSeance) {
         EXPECT_EQ(Sh("pdfinfo " + dossier.filePath(fichier) + " | awk '/^Pages/{print $2}'"),
                   imprime ? "1" : "");
         EXPECT_EQ(g.harmonic->Image(), imprime ? g.harmonic->ImageFond() : reste);
-        EXPECT_EQ(g.signal->Image(), rebati);
+        EXPECT_EQ(g.signal->Image(), imprime ? g.signal->ImageFond() : rebati);
         EXPECT_EQ(message && message->vue() ? message->titre() + " : " + message->texte() : "",
                   fichier == "x/y.pdf" ? "Ondalis : Impossible d'imprimer les graphes." : "");
     }

@@ -122,7 +122,7 @@ const char* const Places[] = {
     "Label2 - 0 440 113 33", "cboChoixSignal - 8 448 105 21", "lblRapportCyclique - 8 480 57 33",
     "txtRapportCyclique - 72 480 41 19", "cmdRapportCyclique - 80 504 25 17",
     "imgRectangulaire - 120 400 231 156", "imgTriangle - 120 400 231 156",
-    "imgDentsdeScie - 120 400 227 152", "imgSignal - 120 400 229 154", // picture and border
+    "imgDentsdeScie - 120 400 227 152", "imgSignal - 120 400 225 153", // no picture yet
     "Frame1 - 112 48 249 145", "Frame2 - 112 216 249 145", "optChoix(0..1) - 8,208 8 185,145 33",
     "txtHarmonic(0..5) - 64,160,200,240,280,320 56 33 19",
     "txtHarmonic(6..10) - 160,200,240,280,320 224 33 19",
