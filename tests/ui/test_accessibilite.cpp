@@ -10,7 +10,9 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 
-inline void PrintTo(const QString& texte, std::ostream* flux) { *flux << texte.toStdString(); }
+inline void PrintTo(const QString& texte, std::ostream* flux) {
+    *flux << texte.toStdString();
+}
 
 namespace {
 
@@ -145,8 +147,6 @@ TEST_F(Accessibilite, LesSurfacesDisentCeQuEllesMontrentApresChaqueTrace) {
         EXPECT_TRUE(Description(&signal()).startsWith(e.signal)) << Description(&signal()).toStdString();
     }
 }
-// clang-format on
-
 TEST_F(Accessibilite, LImageDuSignalPorteLeNomDuSignalChoisi) {
     ChoisitMode(1);
     const char* signaux[] = {"Signal triangulaire", "Signal dents de scie", "Signal rectangulaire"};
@@ -190,3 +190,4 @@ TEST_F(Accessibilite, LeCurseurDitEtPrendLaValeurAffichee) {
         EXPECT_EQ(f().txtHarmonic[c.rang]->text(), QString::number(c.attendu));
     }
 }
+// clang-format on
