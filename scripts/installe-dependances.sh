@@ -9,6 +9,7 @@ paquets=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool xclip imagemagick poppler-utils x11-utils
+  at-spi2-core python3-pyatspi dbus-x11 dbus-bin
 )
 
 manquants=()
