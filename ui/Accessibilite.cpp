@@ -9,6 +9,7 @@
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <array>
 
@@ -54,6 +55,23 @@ public:
 
 private:
     CurseurVertical* curseur() const { return static_cast<CurseurVertical*>(object()); }
+};
+
+// A locked slider makes its amplitude box's help say that it cannot be set.
+class VerrouCurseur : public QObject {
+public:
+    VerrouCurseur(QWidget* curseur, QWidget* texte, int rang)
+        : QObject(curseur), texte_(texte), rang_(rang) {}
+    bool eventFilter(QObject* objet, QEvent* evenement) override {
+        if (evenement->type() == QEvent::EnabledChange)
+            texte_->setAccessibleDescription(TexteQt(TexteSurvol(
+                QStringLiteral("txtHarmonic"), rang_, static_cast<QWidget*>(objet)->isEnabled())));
+        return false;
+    }
+
+private:
+    QWidget* texte_;
+    int rang_;
 };
 
 QAccessibleInterface* Fabrique(const QString& classe, QObject* objet) {
@@ -104,13 +122,16 @@ void DecritControle(QWidget& w, const Controle& c) {
     w.setAccessibleDescription(DescriptionAccessible(c));
 }
 
-void NommeImagesSignaux(FrmOndalis& f) {
+void SuitLesChangements(FrmOndalis& f) {
     const std::array<QLabel*, 3> images = {f.imgRectangulaire, f.imgTriangle, f.imgDentsdeScie};
     for (int i = 0; i < static_cast<int>(images.size()) && i < f.cboChoixSignal->count(); ++i)
         images[static_cast<std::size_t>(i)]->setAccessibleName(f.cboChoixSignal->itemText(i));
     QObject::connect(f.cboChoixSignal, &QComboBox::activated, f.imgSignal, [&f](int index) {
         if (index >= 0) f.imgSignal->setAccessibleName(f.cboChoixSignal->itemText(index));
     });
+    for (std::size_t n = 0; n < f.scrHarmonic.size(); ++n)
+        f.scrHarmonic[n]->installEventFilter(
+            new VerrouCurseur(f.scrHarmonic[n], f.txtHarmonic[n], static_cast<int>(n)));
 }
 
 void InstalleAccessibiliteFenetres() {

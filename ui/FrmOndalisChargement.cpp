@@ -27,7 +27,7 @@ void FrmOndalis::Form_Load() {
     cboChoixSignal->setCurrentIndex(-1); // nothing chosen yet
     // The box is narrower than its items: the open list shows them whole.
     cboChoixSignal->view()->setMinimumWidth(cboChoixSignal->view()->sizeHintForColumn(0) + 10);
-    NommeImagesSignaux(*this);
+    SuitLesChangements(*this);
 
     PlaceEnHautADroite();
 

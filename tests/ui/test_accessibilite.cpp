@@ -147,6 +147,28 @@ TEST_F(Accessibilite, LesSurfacesDisentCeQuEllesMontrentApresChaqueTrace) {
         EXPECT_TRUE(Description(&signal()).startsWith(e.signal)) << Description(&signal()).toStdString();
     }
 }
+// The mean value's box tells whether its slider can be set: the sawtooth locks it, the manual
+// mode frees it.
+TEST_F(Accessibilite, LAideDeLAmplitudeSuitLeVerrouDuCurseur) {
+    const QString libre = "Amplitude en % de l'harmonique de rang 0. Réglage par curseur.\nUn double click remet le curseur à 0";
+    const struct {
+        const char* etape;
+        std::function<void()> action;
+        QString aide;
+    } etapes[] = {
+        {"dents de scie", [this] { Prepare(2, "90", {}); }, "Amplitude en % de l'harmonique de rang 0. Réglage IMPOSSIBLE dans ce cas."},
+        {"rectangle", [this] { ChoisitSignal(0); }, libre},
+        {"dents de scie encore", [this] { ChoisitSignal(2); }, "Amplitude en % de l'harmonique de rang 0. Réglage IMPOSSIBLE dans ce cas."},
+        {"mode manuel", [this] { ChoisitMode(0); }, libre},
+    };
+    for (const auto& e : etapes) {
+        SCOPED_TRACE(e.etape);
+        e.action();
+        EXPECT_EQ(Description(f().txtHarmonic[0]), e.aide);
+        EXPECT_EQ(Description(f().txtHarmonic[1]), QString(libre).replace("rang 0", "rang 1"));
+    }
+}
+
 TEST_F(Accessibilite, LImageDuSignalPorteLeNomDuSignalChoisi) {
     ChoisitMode(1);
     const char* signaux[] = {"Signal triangulaire", "Signal dents de scie", "Signal rectangulaire"};
