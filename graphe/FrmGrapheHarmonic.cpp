@@ -1,11 +1,13 @@
 #include "graphe/FrmGrapheHarmonic.h"
 
+#include "graphe/AccessibiliteGraphes.h"
 #include "graphe/FenetreGraphe.h"
 #include "graphe/SurfaceGraphe.h"
 
 using namespace Calcul_Graphe;
 
 FrmGrapheHarmonic::FrmGrapheHarmonic(QWidget* parent) : QWidget(parent) {
+    InstalleAccessibiliteGraphes(); // before the caption tells readers of this window
     setObjectName(QStringLiteral("frmGrapheHarmonic"));
     setWindowTitle(QStringLiteral("Graphe des Harmoniques sélectionnés"));
     PrepareFenetreGraphe(*this);
@@ -13,9 +15,12 @@ FrmGrapheHarmonic::FrmGrapheHarmonic(QWidget* parent) : QWidget(parent) {
     pctGrapheHarmonic = new SurfaceGraphe(this);
     pctGrapheHarmonic->setObjectName(QStringLiteral("pctGrapheHarmonic"));
     PlaceTwips(*pctGrapheHarmonic, 0, 0, 7725, 4545);
+    pctGrapheHarmonic->setAccessibleName(NomGrapheHarmonic());
+    pctGrapheHarmonic->DefinitDescriptionNue(TexteRangsValides({}));
 
     pctRepere = new SurfaceGraphe(pctGrapheHarmonic);
     pctRepere->setObjectName(QStringLiteral("pctRepere"));
+    pctRepere->setAccessibleName(QStringLiteral("Repère"));
     PlaceTwips(*pctRepere, 360, 240, 1215, 855);
     pctRepere->DefinitRepere();
     pctRepere->setFocusPolicy(Qt::NoFocus);

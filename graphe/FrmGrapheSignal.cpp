@@ -1,5 +1,6 @@
 #include "graphe/FrmGrapheSignal.h"
 
+#include "graphe/AccessibiliteGraphes.h"
 #include "graphe/FenetreGraphe.h"
 #include "graphe/FrmGrapheHarmonic.h"
 #include "graphe/Icone.h"
@@ -8,6 +9,7 @@
 using namespace Calcul_Graphe;
 
 FrmGrapheSignal::FrmGrapheSignal(FrmGrapheHarmonic& harmonic, QWidget* parent) : QWidget(parent) {
+    InstalleAccessibiliteGraphes(); // before the caption tells readers of this window
     setObjectName(QStringLiteral("frmGrapheSignal"));
     setWindowTitle(QStringLiteral("Signal reconstitué"));
     setWindowIcon(IconeProgramme());
@@ -16,6 +18,8 @@ FrmGrapheSignal::FrmGrapheSignal(FrmGrapheHarmonic& harmonic, QWidget* parent) :
     pctGrapheSignal = new SurfaceGraphe(this);
     pctGrapheSignal->setObjectName(QStringLiteral("pctGrapheSignal"));
     PlaceTwips(*pctGrapheSignal, 0, 0, 7695, 4575);
+    pctGrapheSignal->setAccessibleName(NomGrapheSignal());
+    pctGrapheSignal->DefinitDescriptionNue(TexteSignalNonTrace());
 
     connect(pctGrapheSignal, &SurfaceGraphe::toucheEnfoncee, this,
             &FrmGrapheSignal::pctGrapheSignal_KeyDown);

@@ -2,11 +2,14 @@
 
 #include "calcul/Nombres.h"
 #include "calcul/Twips.h"
+#include "graphe/AccessibiliteGraphes.h"
 #include "graphe/Repere.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <unordered_set>
@@ -43,6 +46,7 @@ std::vector<SurfaceGraphe::Trait> SansDoublons(const std::vector<SurfaceGraphe::
 } // namespace
 
 SurfaceGraphe::SurfaceGraphe(QWidget* parent) : QFrame(parent) {
+    Calcul_Graphe::InstalleAccessibiliteGraphes();
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setFocusPolicy(Qt::StrongFocus);
@@ -57,8 +61,34 @@ void SurfaceGraphe::Efface() {
     traits_.clear();
     seuilCompactage_ = 4096;
     cacheValide_ = false;
+    courbes_.clear();
+    DefinitDescription(descriptionNue_);
     update();
     emit effacee();
+}
+
+void SurfaceGraphe::DefinitDescription(const QString& texte) {
+    description_ = texte;
+    if (annoncePrevue_ || description_ == descriptionAnnoncee_) return;
+    annoncePrevue_ = true;
+    QTimer::singleShot(0, this, [this] {
+        annoncePrevue_ = false;
+        if (description_ == descriptionAnnoncee_) return;
+        descriptionAnnoncee_ = description_;
+        QAccessibleEvent evenement(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&evenement);
+    });
+}
+
+void SurfaceGraphe::DefinitDescriptionNue(const QString& texte) {
+    const bool nue = description_ == descriptionNue_;
+    descriptionNue_ = texte;
+    if (nue) DefinitDescription(texte);
+}
+
+void SurfaceGraphe::NoteCourbe(int cle) {
+    const auto place = std::lower_bound(courbes_.begin(), courbes_.end(), cle);
+    if (place == courbes_.end() || *place != cle) courbes_.insert(place, cle);
 }
 
 void SurfaceGraphe::Ligne(int x1, int y1, int x2, int y2, QColor couleur) {

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QRect>
+#include <QString>
 #include <cstdint>
 #include <vector>
 
@@ -51,6 +52,17 @@ public:
     // curves are drawn again without a clear.
     std::size_t TraitsEnMemoire() const { return traits_.size(); }
 
+    // What the surface shows, in a short sentence for screen readers. They are told of a change
+    // once the current event is handled, so a redraw that clears and draws again is one notice.
+    void DefinitDescription(const QString& texte);
+    const QString& Description() const { return description_; }
+    // The sentence of a bare surface, given back by Efface.
+    void DefinitDescriptionNue(const QString& texte);
+    // The curves drawn since the last clear, by the key their routine gives them (a rank),
+    // in increasing order, each once.
+    void NoteCourbe(int cle);
+    const std::vector<int>& Courbes() const { return courbes_; }
+
 signals:
     // A key went down while the surface had the focus (the window decides what it means).
     void toucheEnfoncee(int touche);
@@ -76,6 +88,10 @@ private:
     // when the list has doubled: redrawing the same curves without a clear does not grow memory.
     std::vector<Trait> traits_;
     std::size_t seuilCompactage_ = 4096;
+
+    std::vector<int> courbes_;
+    QString description_, descriptionNue_, descriptionAnnoncee_;
+    bool annoncePrevue_ = false;
 
     // The content at the current device pixel ratio, kept up to date line by line.
     // Both images are in device pixels (ratio 1), at the scale noted beside them.

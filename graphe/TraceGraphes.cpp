@@ -2,6 +2,7 @@
 
 #include "calcul/SignalTotal.h"
 #include "calcul/Trace.h"
+#include "graphe/AccessibiliteGraphes.h"
 #include "graphe/SurfaceGraphe.h"
 
 namespace Calcul_Graphe {
@@ -18,8 +19,10 @@ void DessinePolyligne(SurfaceGraphe& surface, const Polyligne& points, Rvb coule
 
 void TraceHarmonique(Etat& etat, const Graphes& graphes, std::int16_t n) {
     if (n < 0 || n >= NombreRangs) return;
-    if (graphes.harmonic)
+    if (graphes.harmonic) {
         DessinePolyligne(*graphes.harmonic, PolyligneHarmonique(etat, n), CouleurRang(n));
+        DecritRangTrace(*graphes.harmonic, n);
+    }
     CalculeSignalTotal(etat);
     TraceSignal(etat, graphes);
 }
@@ -34,6 +37,7 @@ void TraceSignal(Etat& etat, const Graphes& graphes) {
     if (!graphes.signal) return;
     graphes.signal->Efface();
     DessinePolyligne(*graphes.signal, PolyligneSignal(etat), CouleurSignal);
+    DecritSignalTrace(*graphes.signal, etat.ValeurMax);
 }
 
 } // namespace Calcul_Graphe

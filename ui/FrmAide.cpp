@@ -1,6 +1,7 @@
 #include "ui/FrmAide.h"
 
 #include "calcul/Twips.h"
+#include "ui/Accessibilite.h"
 #include "graphe/Ecran.h"
 #include "ui/Adaptateurs.h"
 #include "ui/PlacementFenetre.h"
@@ -20,6 +21,7 @@ constexpr int HauteurClient = 1590;
 
 FrmAide::FrmAide(const ServicesApplication& services, QWidget* parent)
     : QWidget(parent), services_(services) {
+    InstalleAccessibiliteFenetres(); // before the caption tells readers of this window
     setObjectName(QStringLiteral("frmAide"));
     setWindowTitle(QStringLiteral("Aide"));
     // A small tool window with a close box only; closing it discards it, and the next text

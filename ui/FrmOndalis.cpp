@@ -5,6 +5,7 @@
 #include "calcul/Twips.h"
 #include "graphe/Icone.h"
 #include "graphe/RectTwips.h"
+#include "ui/Accessibilite.h"
 #include "ui/Adaptateurs.h"
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalisDesign.h"
@@ -150,6 +151,7 @@ void DefinitCouleurs(QWidget* w, const Controle& c) {
 FrmOndalis::FrmOndalis(Etat& etat, const Graphes& graphes, ServicesApplication& services,
                        QWidget* parent)
     : QMainWindow(parent), etat_(etat), graphes_(graphes), services_(services) {
+    InstalleAccessibiliteFenetres(); // before the first slider is made
     setObjectName(QStringLiteral("frmOndalis"));
     setWindowTitle(QStringLiteral("Ondalis - Version Béta"));
     // Fixed size: a title, a system menu and a close box, no minimize or maximize button.
@@ -189,15 +191,8 @@ void FrmOndalis::ConstruitControles() {
         if (c.drapeaux & Cache) w->setVisible(false);
         // Hover texts, and the window's shortcuts taking precedence over text copy.
         w->installEventFilter(this);
-        const QString aide =
-            c.nom == u"scrHarmonic" ? TexteCurseur(c.index) : TexteSurvol(c.nom, c.index);
         if (!TexteSurvol(c.nom, c.index).isEmpty()) w->setMouseTracking(true);
-        if (w->focusPolicy() != Qt::NoFocus) {
-            w->setAccessibleName(!c.texte.isEmpty()   ? c.texte
-                                 : !c.bulle.isEmpty() ? c.bulle
-                                                      : TexteQt(aide).section('\n', 0, 0));
-            w->setAccessibleDescription(TexteQt(aide));
-        }
+        DecritControle(*w, c);
         // Labels and pictures lie behind the windowed controls; frames in front of them.
         if (c.genre == Genre::Etiquette || c.genre == Genre::Image) w->lower();
         widgets.insert(nom, w);

@@ -3,6 +3,7 @@
 
 #include "calcul/Twips.h"
 #include "graphe/Ecran.h"
+#include "ui/Accessibilite.h"
 #include "ui/Adaptateurs.h"
 #include "ui/ContenuDefilant.h"
 #include "ui/FrmAide.h"
@@ -29,6 +30,7 @@ void FrmOndalis::Form_Load() {
     cboChoixSignal->setCurrentIndex(-1); // nothing chosen yet
     // The box is narrower than its items: the open list shows them whole.
     cboChoixSignal->view()->setMinimumWidth(cboChoixSignal->view()->sizeHintForColumn(0) + 10);
+    SuitLesChangements(*this);
 
     PlaceEnHautADroite();
 

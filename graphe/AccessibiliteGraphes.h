@@ -1,0 +1,33 @@
+// What screen readers are told of the graph windows: each window is a window (not a bare
+// container), each surface a chart with a name and a short sentence of what it shows, kept up
+// to date by the drawing routines.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+class SurfaceGraphe;
+
+namespace Calcul_Graphe {
+
+// Gives screen readers the graph windows and surfaces as above; once per run, before the first
+// of them is made.
+void InstalleAccessibiliteGraphes();
+
+// Names of the two surfaces.
+QString NomGrapheHarmonic();
+QString NomGrapheSignal();
+
+// The sentences: the ranks whose curves are drawn ("Rangs validés : 1, 3, 5"), the rebuilt
+// signal's extreme value ("Valeur extrême : 127"), a bare signal surface.
+QString TexteRangsValides(const std::vector<int>& rangs);
+QString TexteValeurExtreme(std::int16_t valeurMax);
+QString TexteSignalNonTrace();
+
+// The surfaces' sentences after a drawing: rank n added to the harmonic curves; the rebuilt
+// signal drawn with this extreme value.
+void DecritRangTrace(SurfaceGraphe& surface, std::int16_t n);
+void DecritSignalTrace(SurfaceGraphe& surface, std::int16_t valeurMax);
+
+} // namespace Calcul_Graphe
