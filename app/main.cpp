@@ -1,4 +1,5 @@
 // Ondalis: rebuilds a periodic signal from its mean value and harmonics.
+#include "app/MesureDemarrage.h"
 #include "app/Ondalis.h"
 
 #include <QApplication>
@@ -34,5 +35,6 @@ int main(int argc, char** argv) {
 
     Ondalis ondalis;
     ondalis.Main();
+    Calcul_Graphe::MesureDemarrage::InstalleSiDemande();
     return QApplication::exec();
 }
