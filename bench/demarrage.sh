@@ -22,13 +22,16 @@ export DISPLAY=:$(head -1 "$travail/affichage")
 unset QT_QPA_PLATFORM
 export ONDALIS_MESURE_DEMARRAGE=1
 
-# One run: "milliseconds resident-kB".
+# One run: "milliseconds resident-kB cpu-seconds" (the processor time of the whole run, exit
+# included: on a loaded machine it is steadier than the wall clock).
+TIMEFORMAT='%U %S'
 mesure() {
-  local debut=$EPOCHREALTIME
-  "$1" >"$travail/sortie" 2>/dev/null
+  local debut=$EPOCHREALTIME cpu
+  cpu=$( { time "$1" >"$travail/sortie" 2>/dev/null; } 2>&1 )
   read -r fin ko <"$travail/sortie"
   local d=${debut/[.,]/}
-  echo "$(( (fin - d) / 1000 )).$(( (fin - d) % 1000 / 100 )) $ko"
+  read -r u s <<<"${cpu//,/.}"
+  echo "$(( (fin - d) / 1000 )).$(( (fin - d) % 1000 / 100 )) $ko $(echo "$u + $s" | bc)"
 }
 
 # A warm-up of each, so that both start with the libraries in the page cache.
@@ -43,10 +46,13 @@ python3 - "$travail/p" "$travail/n" <<'PY'
 import statistics, sys
 def lit(f):
     l = [tuple(map(float, x.split())) for x in open(f) if x.strip()]
-    return [a for a, _ in l], [b / 1024 for _, b in l]
-tp, mp = lit(sys.argv[1]); tn, mn = lit(sys.argv[2])
+    return [a for a, _, _ in l], [b / 1024 for _, b, _ in l], [1000 * c for _, _, c in l]
+tp, mp, cp = lit(sys.argv[1]); tn, mn, cn = lit(sys.argv[2])
+med = statistics.median
 print(f"runs: {len(tp)} of each, alternated")
-print(f"ondalis      start min {min(tp):7.1f} ms  median {statistics.median(tp):7.1f} ms  RSS median {statistics.median(mp):5.1f} MB")
-print(f"bare window  start min {min(tn):7.1f} ms  median {statistics.median(tn):7.1f} ms  RSS median {statistics.median(mn):5.1f} MB")
-print(f"ratio of medians {statistics.median(tp) / statistics.median(tn):.2f}, of mins {min(tp) / min(tn):.2f}")
+for nom, t, m, c in (("ondalis", tp, mp, cp), ("bare window", tn, mn, cn)):
+    print(f"{nom:12s} start min {min(t):6.1f} median {med(t):6.1f} ms | cpu min {min(c):5.0f} "
+          f"median {med(c):5.0f} ms | RSS median {med(m):5.1f} MB")
+print(f"start ratio: medians {med(tp) / med(tn):.2f}, mins {min(tp) / min(tn):.2f}; "
+      f"cpu ratio: medians {med(cp) / med(cn):.2f}")
 PY

@@ -206,11 +206,6 @@ std::int16_t Borne16(double entier) {
 } // namespace
 
 std::int16_t VersEntier16Borne(double x) {
-    // Every sum and coordinate of a redraw comes here: add and take away 1.5 x 2^52, which
-    // leaves x rounded half to even (the default mode) without a library call. Beyond 2^51 in
-    // magnitude, NaN included, the plain way.
-    constexpr double decalage = 0x1.8p52;
-    if (std::fabs(x) < 0x1p51) return Borne16((x + decalage) - decalage);
     return Borne16(std::nearbyint(x));
 }
 
