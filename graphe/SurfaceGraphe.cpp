@@ -63,8 +63,16 @@ void SurfaceGraphe::Efface() {
     cacheValide_ = false;
     courbes_.clear();
     DefinitDescription(descriptionNue_);
-    update();
+    MetAJourDessin();
     emit effacee();
+}
+
+void SurfaceGraphe::MetAJourDessin() {
+    // One request until the paint: a redraw clears and draws many times in one handler.
+    if (dessinDemande_) return;
+    dessinDemande_ = true;
+    // The sunken border never changes: only the drawing area is painted again.
+    update(contentsRect());
 }
 
 void SurfaceGraphe::DefinitDescription(const QString& texte) {
@@ -94,27 +102,17 @@ void SurfaceGraphe::NoteCourbe(int cle) {
 void SurfaceGraphe::Ligne(int x1, int y1, int x2, int y2, QColor couleur) {
     const Trait trait{VersEntier16Borne(x1), VersEntier16Borne(y1), VersEntier16Borne(x2),
                       VersEntier16Borne(y2), couleur.rgb()};
+    // The lines reach the cached image at the next paint, all at once: a curve is one batch.
+    if (cacheValide_ && traitsEnCache_ == traits_.size()) MetAJourDessin();
     traits_.push_back(trait);
     if (traits_.size() >= seuilCompactage_) Compacte();
-
-    if (!cacheValide_) return; // the next paint rebuilds everything
-    {
-        QPainter peintre(&cache_);
-        PeintTraits(peintre, &trait, &trait + 1, QPoint(0, 0), cacheEchelle_);
-    }
-    // Repaint only around the line (logical pixels, one pixel of margin for the rounding).
-    const QRect zone = QRect(QPoint(Calcul_Graphe::TwipsVersPixels(trait.x1),
-                                    Calcul_Graphe::TwipsVersPixels(trait.y1)),
-                             QPoint(Calcul_Graphe::TwipsVersPixels(trait.x2),
-                                    Calcul_Graphe::TwipsVersPixels(trait.y2)))
-                           .normalized()
-                           .adjusted(-1, -1, 1, 1)
-                           .translated(contentsRect().topLeft());
-    update(zone.intersected(contentsRect()));
 }
 
 void SurfaceGraphe::Compacte() {
+    // The cached image counts its lines by their place in the list, which changes here.
+    if (cacheValide_) CompleteCache();
     traits_ = SansDoublons(traits_);
+    traitsEnCache_ = traits_.size();
     seuilCompactage_ = std::max<std::size_t>(4096, 2 * traits_.size());
 }
 
@@ -125,7 +123,7 @@ std::vector<SurfaceGraphe::Trait> SurfaceGraphe::Traits() const {
 void SurfaceGraphe::DefinitRepere() {
     fondCache_ = QImage();
     cacheValide_ = false;
-    update();
+    MetAJourDessin();
 }
 
 QImage SurfaceGraphe::ImageFond() const {
@@ -202,6 +200,7 @@ void SurfaceGraphe::Peint(QPainter& peintre, QPointF origine, double echelle,
 QImage SurfaceGraphe::Image(qreal ratio) const {
     QImage image;
     if (cacheValide_ && cacheEchelle_ == ratio) {
+        CompleteCache();
         image = cache_.copy();
         image.setDevicePixelRatio(ratio);
         return image;
@@ -222,7 +221,16 @@ void SurfaceGraphe::Rend(QPainter& peintre, const QRectF& cible) const {
     peintre.restore();
 }
 
+void SurfaceGraphe::CompleteCache() const {
+    if (traitsEnCache_ >= traits_.size()) return;
+    QPainter peintre(&cache_);
+    PeintTraits(peintre, traits_.data() + traitsEnCache_, traits_.data() + traits_.size(),
+                QPoint(0, 0), cacheEchelle_);
+    traitsEnCache_ = traits_.size();
+}
+
 void SurfaceGraphe::paintEvent(QPaintEvent* evenement) {
+    dessinDemande_ = false;
     const qreal ratio = devicePixelRatioF();
     if (!cacheValide_ || cacheEchelle_ != ratio) {
         // Device pixels, ratio 1: lines are snapped to device pixels by hand.
@@ -232,12 +240,17 @@ void SurfaceGraphe::paintEvent(QPaintEvent* evenement) {
         Peint(peintre, QPointF(0, 0), ratio, true);
         cacheEchelle_ = ratio;
         cacheValide_ = true;
+        traitsEnCache_ = traits_.size();
+    } else {
+        CompleteCache();
     }
     QPainter peintre(this);
     const QRect contenu = contentsRect();
-    // Beyond the drawing area (a surface larger than its design) the background is white.
-    peintre.fillRect(evenement->rect().intersected(contenu), Qt::white);
     const QRect dessin(contenu.topLeft(), QSize(LargeurDessin, HauteurDessin));
+    // Beyond the drawing area (a surface larger than its design) the background is white;
+    // the drawing area itself is covered by the image.
+    for (const QRect& blanc : (QRegion(evenement->rect().intersected(contenu)) - dessin))
+        peintre.fillRect(blanc, Qt::white);
     const QRect zone = evenement->rect().intersected(dessin);
     if (!zone.isEmpty()) {
         const QRect source(
@@ -246,7 +259,7 @@ void SurfaceGraphe::paintEvent(QPaintEvent* evenement) {
             QSize(std::lround(zone.width() * ratio), std::lround(zone.height() * ratio)));
         peintre.drawImage(QRectF(zone), cache_, QRectF(source));
     }
-    drawFrame(&peintre);
+    if (!contenu.contains(evenement->rect())) drawFrame(&peintre);
 }
 
 void SurfaceGraphe::keyPressEvent(QKeyEvent* evenement) {

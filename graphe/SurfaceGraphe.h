@@ -82,6 +82,10 @@ private:
     void PeintFond(QPainter& peintre, QPointF origine, double echelle) const;
     const QImage& FondAEchelle(qreal ratio) const;
     void Compacte();
+    // Asks for a paint of the drawing area (the border stays as it is).
+    void MetAJourDessin();
+    // Paints into the cached image the lines drawn since it was last brought up to date.
+    void CompleteCache() const;
 
     // A line drawn again over exactly the same ends hides the earlier one completely, so the
     // earlier one can be dropped without changing the picture at any scale. Done in batches
@@ -93,11 +97,13 @@ private:
     QString description_, descriptionNue_, descriptionAnnoncee_;
     bool annoncePrevue_ = false;
 
-    // The content at the current device pixel ratio, kept up to date line by line.
+    // The content at the current device pixel ratio, brought up to date at each paint.
     // Both images are in device pixels (ratio 1), at the scale noted beside them.
     mutable QImage cache_;
     mutable double cacheEchelle_ = 1.0;
     mutable bool cacheValide_ = false;
+    mutable std::size_t traitsEnCache_ = 0; // traits_[0, traitsEnCache_) are in cache_
+    bool dessinDemande_ = false;            // a paint of the drawing area is on its way
     mutable QImage fondCache_;
     mutable double fondEchelle_ = 1.0;
 };

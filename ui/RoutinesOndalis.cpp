@@ -47,6 +47,13 @@ struct DrapeauRAZ {
     Etat& etat_;
 };
 
+// A read-only box shown again with the same text: laying it out and painting it again would
+// show nothing new.
+void EcritSiChange(QLineEdit& boite, const std::string& texte) {
+    const QString nouveau = QString::fromStdString(texte);
+    if (boite.text() != nouveau) boite.setText(nouveau);
+}
+
 void Avertit(FrmOndalis& f, const QString& texte) {
     QMessageBox boite(QMessageBox::NoIcon, QStringLiteral(ONDALIS_TITRE), TexteQt(texte),
                       QMessageBox::Ok, &f);
@@ -66,10 +73,10 @@ void CalculeSignalChoisi(FrmOndalis& f) {
     CalculeSignal(etat, index, [&](std::int16_t rang, const CoefficientsRang& coefficients) {
         const TextesCoefficients textes = TexteCoefficients(coefficients, separateur);
         const int i = rang - 1;
-        f.TxtAn[i]->setText(QString::fromStdString(textes.An));
-        f.txtBn[i]->setText(QString::fromStdString(textes.Bn));
-        f.txtCn[i]->setText(QString::fromStdString(textes.Cn));
-        f.txtPhin[i]->setText(QString::fromStdString(textes.Phin));
+        EcritSiChange(*f.TxtAn[i], textes.An);
+        EcritSiChange(*f.txtBn[i], textes.Bn);
+        EcritSiChange(*f.txtCn[i], textes.Cn);
+        EcritSiChange(*f.txtPhin[i], textes.Phin);
     });
 }
 

@@ -1,109 +1,68 @@
-// User actions of the main window, end to end through the real widgets, at scale 1: handler,
-// computation, drawing on the surfaces. One application per benchmark, prepared outside the
-// timed loop.
-#include "app/Ondalis.h"
-#include "ui/Adaptateurs.h"
-#include "ui/FrmOndalis.h"
+// The user actions of Actions.h, timed two ways:
+//   Gestionnaire/...  the handler alone (computation and drawing into the surfaces' memory);
+//                     the screen is brought up to date outside the timing, between runs;
+//   JusquAuCadre/...  handler, paint of every window the action changed (both graph surfaces
+//                     included) and their copy to the display, that is, until the new frame
+//                     is what the user sees.
+// The counters give the paints of each graph surface per run.
+#include "Actions.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QInputDialog>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
+#include "app/Ondalis.h"
+#include "graphe/FrmGrapheHarmonic.h"
+#include "graphe/FrmGrapheSignal.h"
+#include "graphe/SurfaceGraphe.h"
+
+#include <QEvent>
+#include <QObject>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// Predefined mode, rectangle at 50 %, every rank validated.
-void PrepareSignal(Ondalis& app) {
-    FrmOndalis& f = app.frmOndalis();
-    f.optChoix[1]->click();
-    f.cboChoixSignal->setCurrentIndex(0);
-    emit f.cboChoixSignal->activated(0);
-    for (QCheckBox* boite : f.chkHarmonic)
-        boite->setChecked(true);
-}
+class ComptePeintures : public QObject {
+public:
+    explicit ComptePeintures(QObject* cible) { cible->installEventFilter(this); }
+    long n = 0;
 
-void BM_ChoixSignal(benchmark::State& state) {
+protected:
+    bool eventFilter(QObject*, QEvent* evenement) override {
+        n += evenement->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+void Mesure(benchmark::State& state, const ActionUtilisateur& action, bool jusquAuCadre) {
     Ondalis app;
-    app.Main();
-    FrmOndalis& f = app.frmOndalis();
-    f.optChoix[1]->click();
-    int index = 0;
+    DemarreEtAttend(app);
+    if (action.prepare) action.prepare(app);
+    AfficheTout();
+    ComptePeintures harmonic(app.frmGrapheHarmonic().pctGrapheHarmonic);
+    ComptePeintures signal(app.frmGrapheSignal().pctGrapheSignal);
+    int fois = 0;
     for (auto _ : state) {
-        f.cboChoixSignal->setCurrentIndex(index);
-        emit f.cboChoixSignal->activated(index);
-        index = (index + 1) % 3;
-    }
-}
-BENCHMARK(BM_ChoixSignal)->Unit(benchmark::kMillisecond);
-
-void BM_RapportCycliqueOnzeRangs(benchmark::State& state) {
-    Ondalis app;
-    app.Main();
-    PrepareSignal(app);
-    FrmOndalis& f = app.frmOndalis();
-    bool alterne = false;
-    for (auto _ : state) {
-        f.txtRapportCyclique->setText(alterne ? QStringLiteral("0,33") : QStringLiteral("45"));
-        f.cmdRapportCyclique->click();
-        alterne = !alterne;
-    }
-}
-BENCHMARK(BM_RapportCycliqueOnzeRangs)->Unit(benchmark::kMillisecond);
-
-void BM_CurseurOnzeRangs(benchmark::State& state) {
-    Ondalis app;
-    app.Main();
-    FrmOndalis& f = app.frmOndalis();
-    for (std::size_t n = 0; n < f.chkHarmonic.size(); ++n) {
-        f.scrHarmonic[n]->DefinitValeur(static_cast<int>(5 * n));
-        f.chkHarmonic[n]->setChecked(true);
-    }
-    int valeur = 0;
-    for (auto _ : state) {
-        f.scrHarmonic[3]->DefinitValeur(valeur);
-        valeur = (valeur + 7) % 100;
-    }
-}
-BENCHMARK(BM_CurseurOnzeRangs)->Unit(benchmark::kMillisecond);
-
-void BM_RangsSuperieurs2000(benchmark::State& state) {
-    Ondalis app;
-    app.Main();
-    PrepareSignal(app);
-    FrmOndalis& f = app.frmOndalis();
-    // The last rank through its input box, answered from a timer.
-    QTimer::singleShot(0, [] {
-        if (auto* saisie = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
-            saisie->setTextValue(QStringLiteral("2000"));
-            saisie->accept();
+        if (action.avantChaque || !jusquAuCadre) {
+            state.PauseTiming();
+            if (action.avantChaque) action.avantChaque(app);
+            AfficheTout();
+            state.ResumeTiming();
         }
-    });
-    f.mnuRang->trigger();
-    if (app.etat().RangMax != 2000) state.SkipWithError("rang 2000 non saisi");
-    for (auto _ : state)
-        f.chkHarmonicSup->click();
-}
-BENCHMARK(BM_RangsSuperieurs2000)->Unit(benchmark::kMillisecond);
-
-void BM_RAZ(benchmark::State& state) {
-    Ondalis app;
-    app.Main();
-    FrmOndalis& f = app.frmOndalis();
-    for (auto _ : state) {
-        state.PauseTiming();
-        for (std::size_t n = 0; n < f.chkHarmonic.size(); ++n) {
-            f.scrHarmonic[n]->DefinitValeur(static_cast<int>(9 * n) - 45);
-            f.chkHarmonic[n]->setChecked(true);
-        }
-        state.ResumeTiming();
-        f.cmdRAZ->click();
+        action.agit(app, fois++);
+        if (jusquAuCadre) AfficheTout();
     }
+    state.counters["peintures_harmonic"] =
+        benchmark::Counter(static_cast<double>(harmonic.n), benchmark::Counter::kAvgIterations);
+    state.counters["peintures_signal"] =
+        benchmark::Counter(static_cast<double>(signal.n), benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_RAZ)->Unit(benchmark::kMillisecond);
+
+const int enregistrees = [] {
+    for (const ActionUtilisateur& action : ActionsUtilisateur()) {
+        for (bool cadre : {false, true})
+            benchmark::RegisterBenchmark(
+                ((cadre ? "JusquAuCadre/" : "Gestionnaire/") + action.nom).c_str(),
+                [&action, cadre](benchmark::State& s) { Mesure(s, action, cadre); })
+                ->Unit(benchmark::kMillisecond);
+    }
+    return 0;
+}();
 
 } // namespace

@@ -6,7 +6,11 @@
 #include "graphe/SurfaceGraphe.h"
 #include "graphe/TraceGraphes.h"
 
+#include <QCoreApplication>
+#include <QScreen>
 #include <QSignalSpy>
+#include <utility>
+#include <vector>
 #include <gtest/gtest.h>
 
 using namespace Calcul_Graphe;
@@ -111,6 +115,46 @@ TEST(SurfaceGraphe, RedessinerLesMemesTraitsNeFaitPasCroitreLaMemoire) {
     EXPECT_EQ(surface.Image(), temoin.Image());
     EXPECT_EQ(surface.Traits().size(), 2u);
     EXPECT_EQ(surface.Traits().at(0).couleur, QColor(Rouge).rgb()); // the last drawn is kept
+}
+
+// Lines drawn between paints reach the screen and the copy: what the window shows, and what
+// the surface gives, is what a surface that only ever drew the same lines renders afresh.
+TEST(SurfaceGraphe, LEcranEtLaCopieMontrentLesTraitsTracesEntreLesPeintures) {
+    enum Pas { Peint, Trace, Efface, RetraceCinqMille };
+    const std::pair<const char*, std::vector<Pas>> scenarios[] = {
+        {"traits apres une peinture", {Peint, Trace, Peint}},
+        {"traits avant et apres", {Trace, Peint, Trace, Peint}},
+        {"effacement puis traits", {Trace, Peint, Efface, Trace, Peint}},
+        {"compactage entre deux peintures", {Trace, Peint, RetraceCinqMille, Peint}},
+        {"copie sans peinture", {Peint, Trace, RetraceCinqMille}},
+    };
+    for (const auto& [nom, pas] : scenarios) {
+        SurfaceGraphe surface, temoin;
+        surface.resize(515, 303);
+        surface.show();
+        int traces = 0;
+        auto trace = [&](SurfaceGraphe& s, int i) {
+            const int y = 300 + 400 * (i % 10);
+            s.Ligne(290 + 50 * i, y, 7090 - 30 * i, 4400 - y, QColor(i % 2 ? Rouge : Bleu));
+        };
+        for (Pas p : pas) {
+            if (p == Peint) QCoreApplication::processEvents();
+            if (p == Efface) surface.Efface(), temoin.Efface();
+            for (int i = 0; p == Trace && i < 3; ++i, ++traces)
+                trace(surface, traces), trace(temoin, traces);
+            for (int i = 0; p == RetraceCinqMille && i < 5000; ++i)
+                trace(surface, i % 4), trace(temoin, i % 4);
+        }
+        const QImage attendu = temoin.Image();
+        EXPECT_EQ(surface.Image(), attendu) << nom;
+        if (pas.back() != Peint) continue;
+        const QImage ecran = surface.screen()->grabWindow(surface.winId()).toImage();
+        EXPECT_EQ(ecran.copy(surface.contentsRect().topLeft().x(), surface.contentsRect().top(),
+                             SurfaceGraphe::LargeurDessin, SurfaceGraphe::HauteurDessin)
+                      .convertToFormat(attendu.format()),
+                  attendu)
+            << nom;
+    }
 }
 
 TEST(Ordonnees, HarmoniquePlancherDuProduitSignalResserreAuDelaDeCentSelonLAmpleur) {

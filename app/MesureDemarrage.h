@@ -1,0 +1,56 @@
+// Start-up timing: with ONDALIS_MESURE_DEMARRAGE set, the run ends as soon as every window
+// shown at start is on the screen and painted, after writing on the standard output the
+// wall-clock time of that moment (microseconds since 1970) and the resident memory (kB). A
+// benchmark compares that time with the moment it launched the process. Header only, so that a
+// bare Qt program measured beside the program uses the very same test.
+#pragma once
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QObject>
+#include <QTimer>
+#include <QWindow>
+#include <chrono>
+#include <cstdio>
+
+namespace Calcul_Graphe {
+
+class MesureDemarrage : public QObject {
+public:
+    static void InstalleSiDemande() {
+        if (qEnvironmentVariableIsEmpty("ONDALIS_MESURE_DEMARRAGE")) return;
+        QCoreApplication::instance()->installEventFilter(new MesureDemarrage);
+    }
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override {
+        // The exposed window paints while this event is handled: conclude right after it.
+        if (evenement->type() == QEvent::Expose && qobject_cast<QWindow*>(objet) && !fini_)
+            QTimer::singleShot(0, this, &MesureDemarrage::Conclut);
+        return false;
+    }
+
+private:
+    void Conclut() {
+        if (fini_) return;
+        for (const QWindow* fenetre : QGuiApplication::topLevelWindows())
+            if (fenetre->isVisible() && !fenetre->isExposed()) return;
+        fini_ = true;
+        const auto us = std::chrono::duration_cast<std::chrono::microseconds>(
+                            std::chrono::system_clock::now().time_since_epoch())
+                            .count();
+        long ko = -1;
+        QFile statut(QStringLiteral("/proc/self/status"));
+        if (statut.open(QIODevice::ReadOnly))
+            for (const QByteArray& ligne : statut.readAll().split('\n'))
+                if (ligne.startsWith("VmRSS:")) ko = ligne.mid(6).trimmed().split(' ').first().toLong();
+        std::printf("%lld %ld\n", static_cast<long long>(us), ko);
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+    }
+    bool fini_ = false;
+};
+
+} // namespace Calcul_Graphe
