@@ -9,6 +9,7 @@
 #include "ui/FrmAbout.h"
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalis.h"
+#include "ui/Garde.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -30,7 +31,8 @@ Ondalis::~Ondalis() {
 FrmGrapheHarmonic& Ondalis::frmGrapheHarmonic() {
     if (!frmGrapheHarmonic_) {
         frmGrapheHarmonic_ = new FrmGrapheHarmonic();
-        connect(frmGrapheHarmonic_, &FrmGrapheHarmonic::toucheF5, this, &Ondalis::toucheF5Graphe);
+        connect(frmGrapheHarmonic_, &FrmGrapheHarmonic::toucheF5, this,
+                [this] { Garde([this] { toucheF5Graphe(); }); });
     }
     return *frmGrapheHarmonic_;
 }
@@ -39,7 +41,8 @@ FrmGrapheSignal& Ondalis::frmGrapheSignal() {
     if (!frmGrapheSignal_) {
         // Its load copies the place of the harmonic surface and its frame: that loads it first.
         frmGrapheSignal_ = new FrmGrapheSignal(frmGrapheHarmonic());
-        connect(frmGrapheSignal_, &FrmGrapheSignal::toucheF5, this, &Ondalis::toucheF5Graphe);
+        connect(frmGrapheSignal_, &FrmGrapheSignal::toucheF5, this,
+                [this] { Garde([this] { toucheF5Graphe(); }); });
     }
     return *frmGrapheSignal_;
 }

@@ -8,6 +8,7 @@
 #include "ui/Adaptateurs.h"
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalisDesign.h"
+#include "ui/Garde.h"
 #include "ui/Icone.h"
 #include "ui/ImagesSignaux.h"
 #include "ui/TextesAide.h"
@@ -328,47 +329,42 @@ void FrmOndalis::ConstruitMenus() {
 void FrmOndalis::ConnecteEvenements() {
     // Direct connections throughout: a value set from code runs its handler before returning.
     constexpr auto direct = Qt::DirectConnection;
+    // Every handler runs under the guard. A calculation error that reaches it can only come
+    // from an amplitude text that no longer says what its slider holds: write them again.
+    const auto garde = [this](auto gestionnaire) {
+        return [this, gestionnaire] {
+            Garde(gestionnaire, [this](const ErreurExecution&) { RecopieCurseurs(); });
+        };
+    };
     for (int i = 0; i < static_cast<int>(optChoix.size()); ++i)
-        connect(
-            optChoix[i], &QPushButton::toggled, this,
-            [this, i](bool choisi) {
-                if (choisi) optChoix_Click(static_cast<std::int16_t>(i));
-            },
+        connect(optChoix[i], &QPushButton::toggled, this, garde([this, i] {
+                    if (optChoix[i]->isChecked()) optChoix_Click(static_cast<std::int16_t>(i));
+                }),
+                direct);
+    connect(cboChoixSignal, &QComboBox::activated, this, garde([this] { cboChoixSignal_Click(); }),
             direct);
-    connect(
-        cboChoixSignal, &QComboBox::activated, this, [this](int) { cboChoixSignal_Click(); },
-        direct);
-    connect(
-        cmdRapportCyclique, &QPushButton::clicked, this, [this] { cmdRapportCyclique_Click(); },
-        direct);
-    connect(
-        cmdRAZ, &QPushButton::clicked, this, [this] { cmdRAZ_Click(); }, direct);
-    connect(
-        cmdCalculer, &QPushButton::clicked, this, [this] { cmdCalculer_Click(); }, direct);
-    connect(
-        chkNoAuto, &QCheckBox::toggled, this, [this] { chkNoAuto_Click(); }, direct);
-    connect(
-        chkHarmonicSup, &QPushButton::toggled, this, [this] { chkHarmonicSup_Click(); }, direct);
+    connect(cmdRapportCyclique, &QPushButton::clicked, this,
+            garde([this] { cmdRapportCyclique_Click(); }), direct);
+    connect(cmdRAZ, &QPushButton::clicked, this, garde([this] { cmdRAZ_Click(); }), direct);
+    connect(cmdCalculer, &QPushButton::clicked, this, garde([this] { cmdCalculer_Click(); }),
+            direct);
+    connect(chkNoAuto, &QCheckBox::toggled, this, garde([this] { chkNoAuto_Click(); }), direct);
+    connect(chkHarmonicSup, &QPushButton::toggled, this, garde([this] { chkHarmonicSup_Click(); }),
+            direct);
     for (int n = 0; n < static_cast<int>(scrHarmonic.size()); ++n) {
         const auto rang = static_cast<std::int16_t>(n);
-        connect(
-            chkHarmonic[n], &QCheckBox::toggled, this, [this, rang] { chkHarmonic_Click(rang); },
-            direct);
-        connect(
-            scrHarmonic[n], &CurseurVertical::change, this,
-            [this, rang] { scrHarmonic_Change(rang); }, direct);
-        connect(
-            scrHarmonic[n], &CurseurVertical::defilement, this,
-            [this, rang] { scrHarmonic_Scroll(rang); }, direct);
-        connect(
-            txtHarmonic[n], &ZoneTexte::clic, this, [this, rang] { txtHarmonic_Click(rang); },
-            direct);
-        connect(
-            txtHarmonic[n], &ZoneTexte::doubleClic, this,
-            [this, rang] { txtHarmonic_DblClick(rang); }, direct);
+        connect(chkHarmonic[n], &QCheckBox::toggled, this,
+                garde([this, rang] { chkHarmonic_Click(rang); }), direct);
+        connect(scrHarmonic[n], &CurseurVertical::change, this,
+                garde([this, rang] { scrHarmonic_Change(rang); }), direct);
+        connect(scrHarmonic[n], &CurseurVertical::defilement, this,
+                garde([this, rang] { scrHarmonic_Scroll(rang); }), direct);
+        connect(txtHarmonic[n], &ZoneTexte::clic, this,
+                garde([this, rang] { txtHarmonic_Click(rang); }), direct);
+        connect(txtHarmonic[n], &ZoneTexte::doubleClic, this,
+                garde([this, rang] { txtHarmonic_DblClick(rang); }), direct);
     }
-    connect(
-        Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); }, direct);
+    connect(Timer1, &QTimer::timeout, this, garde([this] { Timer1_Timer(); }), direct);
 
     const std::pair<QAction*, void (FrmOndalis::*)()> entrees[] = {
         {mnuOuvrir, &FrmOndalis::mnuOuvrir_Click},
@@ -382,6 +378,6 @@ void FrmOndalis::ConnecteEvenements() {
         {mnuGrapheSignal, &FrmOndalis::mnuGrapheSignal_Click},
         {mnuApropos, &FrmOndalis::mnuApropos_Click}};
     for (const auto& [action, gestionnaire] : entrees)
-        connect(
-            action, &QAction::triggered, this, [this, g = gestionnaire] { (this->*g)(); }, direct);
+        connect(action, &QAction::triggered, this,
+                garde([this, g = gestionnaire] { (this->*g)(); }), direct);
 }

@@ -127,6 +127,7 @@ private:
     void ConstruitControles(); // the design tables, turned into widgets
     void ConstruitMenus();
     void ConnecteEvenements();
+    void RecopieCurseurs(); // every amplitude text from its slider
 
     Ondalis& app_;
 };

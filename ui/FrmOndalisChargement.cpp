@@ -6,6 +6,7 @@
 #include "ui/Adaptateurs.h"
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalisDesign.h"
+#include "ui/Garde.h"
 #include "ui/TextesAide.h"
 
 #include <QAbstractItemView>
@@ -61,19 +62,21 @@ bool FrmOndalis::eventFilter(QObject* objet, QEvent* evenement) {
                 action->shortcut() == touche)
                 return true;
     } else if (evenement->type() == QEvent::MouseMove) {
-        const auto [nom, index] = DessinOndalis::DecomposeNom(objet->objectName());
-        const bool curseurActif = nom != u"txtHarmonic" || index < 0 ||
-                                  index >= static_cast<int>(scrHarmonic.size()) ||
-                                  scrHarmonic[static_cast<std::size_t>(index)]->isEnabled();
-        const QString texte = TexteSurvol(nom, index, curseurActif);
-        if (!texte.isEmpty()) app_.frmAide().DefinitInfo(texte);
+        Garde([&] {
+            const auto [nom, index] = DessinOndalis::DecomposeNom(objet->objectName());
+            const bool curseurActif = nom != u"txtHarmonic" || index < 0 ||
+                                      index >= static_cast<int>(scrHarmonic.size()) ||
+                                      scrHarmonic[static_cast<std::size_t>(index)]->isEnabled();
+            const QString texte = TexteSurvol(nom, index, curseurActif);
+            if (!texte.isEmpty()) app_.frmAide().DefinitInfo(texte);
+        });
     }
     return QMainWindow::eventFilter(objet, evenement);
 }
 
 void FrmOndalis::closeEvent(QCloseEvent* evenement) {
     evenement->accept();
-    app_.Quitte();
+    Garde([this] { app_.Quitte(); });
 }
 
 void FrmOndalis::mnuAffichageAide_Click() {
