@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <algorithm>
 
 Pilote::Pilote() {
     Redemarre();
@@ -33,6 +34,9 @@ QList<QWidget*> Pilote::fenetresVisibles() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && !w->objectName().isEmpty() && w->objectName().startsWith(u"frm"))
             fenetres << w;
+    // Qt keeps its windows in a set whose order changes from run to run: a seed must not.
+    std::sort(fenetres.begin(), fenetres.end(),
+              [](const QWidget* a, const QWidget* b) { return a->objectName() < b->objectName(); });
     return fenetres;
 }
 

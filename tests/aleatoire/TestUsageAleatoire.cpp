@@ -12,8 +12,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QHash>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -98,8 +100,11 @@ public:
     long long signauxVerifies() const { return signauxVerifies_; }
 
 private:
+    // Found once per run: a window that goes takes its controls with it.
     template <typename T = QWidget> T* C(const QString& nom) {
-        return qobject_cast<T*>(pilote_.controle(nom));
+        QPointer<QWidget>& w = controles_[nom];
+        if (!w) w = pilote_.controle(nom);
+        return qobject_cast<T*>(w.data());
     }
     static QString Tab(const char* nom, int i) { return QString("%1(%2)").arg(nom).arg(i); }
 
@@ -190,10 +195,14 @@ private:
     // A control the user can see, by object name, in a window shown now.
     QWidget* ControleAuHasard(QWidget* fenetre = nullptr) {
         if (!fenetre) fenetre = FenetreAuHasard();
+        // The prompt blinks on a timer: it is a candidate whenever it belongs on screen, so
+        // that the choice of a target never depends on the time a seed's run takes.
+        const bool invite = C("cboChoixSignal")->isVisible();
         QList<QWidget*> controles = {fenetre};
         for (QWidget* w : fenetre->findChildren<QWidget*>())
             if (!w->objectName().isEmpty() && !w->objectName().startsWith(u"qt_") &&
-                w->isVisible() && w->width() > 0 && w->height() > 0)
+                (w->isVisible() || (invite && w->objectName() == u"Label1")) && w->width() > 0 &&
+                w->height() > 0)
                 controles << w;
         return hasard_.parmi(controles);
     }
@@ -504,6 +513,7 @@ private:
     Pilote pilote_;
     Repondeur repondeur_;
     Chien chien_;
+    QHash<QString, QPointer<QWidget>> controles_;
     int rangAttendu_ = 100;
     bool choixSignal_ = false;
     long long joues_ = 0;
