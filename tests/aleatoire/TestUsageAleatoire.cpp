@@ -22,6 +22,7 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -146,11 +147,13 @@ private:
     std::string Invariants() {
         Etat& e = pilote_.etat();
         for (int n = 0; n <= 10; ++n) {
-            const int v = Pilote::valeurCurseur(C<QScrollBar>(Tab("scrHarmonic", n)));
+            auto* curseur = C<QScrollBar>(Tab("scrHarmonic", n));
+            const int v = Pilote::valeurCurseur(curseur);
             const QString texte = C<QLineEdit>(Tab("txtHarmonic", n))->text();
             if (v < -100 || v > 100 || texte != QString::number(v))
                 return "rang " + std::to_string(n) + " : curseur " + std::to_string(v) +
-                       ", texte " + Court(texte);
+                       (curseur->isSliderDown() ? " (enfoncé)" : "") + ", position " +
+                       std::to_string(-curseur->sliderPosition()) + ", texte " + Court(texte);
             const bool coche = C<QCheckBox>(Tab("chkHarmonic", n))->checkState() == Qt::Checked;
             if (e.Validation[n] != (coche ? 1 : 0))
                 return "rang " + std::to_string(n) + " : Validation " +
@@ -170,9 +173,13 @@ private:
         if (e.RangMax > 2000 || e.RangMax != rangAttendu_)
             return "RangMax " + std::to_string(e.RangMax) + ", attendu " +
                    std::to_string(rangAttendu_);
-        // Recomputed during this event, drawn, and not left behind by a signal choice (whose
-        // reset draws before the new columns exist) or by a failed calculation.
-        if (!EstEmpoisonne(e) && !pilote_.signalNu() && !choixSignal_ && !repondeur_.messageVu) {
+        // Recomputed during this event, drawn, with a rank still validated, and not left
+        // behind by a signal choice (whose reset draws before the new columns exist) or by a
+        // failed calculation. Unticking the last rank leaves the signal graph as it was.
+        const bool valide =
+            std::find(e.Validation.begin(), e.Validation.end(), 1) != e.Validation.end();
+        if (!EstEmpoisonne(e) && !pilote_.signalNu() && valide && !choixSignal_ &&
+            !repondeur_.messageVu) {
             ++signauxVerifies_;
             const auto attendu = Lectures::SignalAttendu(e);
             for (int i = 0; i < Calcul_Graphe::NombrePoints; ++i)
@@ -274,7 +281,12 @@ private:
         QWidget* w = ControleAuHasard();
         const QPoint p = PointDans(w);
         Note(n, "double clic " + Decrit(w, p));
-        QTest::mouseDClick(w, Qt::LeftButton, {}, p);
+        // What the platform sends: press, release, the second press as a double click, release.
+        // The test's double click alone would leave the button held down.
+        const QPointer<QWidget> cible = w;
+        QTest::mouseClick(w, Qt::LeftButton, {}, p);
+        if (cible) QTest::mouseDClick(w, Qt::LeftButton, {}, p);
+        if (cible) QTest::mouseRelease(w, Qt::LeftButton, {}, p);
     }
 
     void ClicDroit(long long n) {
