@@ -7,7 +7,6 @@ cd "$(dirname "$0")/.."
 debut=$(date +%s)
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
-export LSAN_OPTIONS=suppressions=$PWD/scripts/sanitiseurs.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen
 
