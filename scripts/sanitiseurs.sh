@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# A copy built with AddressSanitizer and UndefinedBehaviorSanitizer (no recovery, float-to-int
-# and double-to-float overflows included) in build-asan/, running the unit tests and the short
-# random-use test. Prints the tests and the events counted, and the time taken.
+# A copy built with AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer (no
+# recovery, floating-point to integer overflows included) in build-asan/, running the unit tests
+# and the short random-use test. Prints the tests and the events counted, and the time taken.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 debut=$(date +%s)
