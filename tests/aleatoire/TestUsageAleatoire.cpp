@@ -31,7 +31,18 @@ using Calcul_Graphe::Etat;
 using Calcul_Graphe::Faux;
 using Calcul_Graphe::Vrai;
 
+// Present in a sanitizer build only: what to do before it ends the process.
+extern "C" void __sanitizer_set_death_callback(void (*)()) __attribute__((weak));
+
 namespace {
+
+// The journal a sanitizer's report is followed by, so that its seed can be replayed.
+const Journal* journalEnCours = nullptr;
+void RapportAvantArret() {
+    if (!journalEnCours) return;
+    const std::string r = journalEnCours->rapport("arrêt par un sanitiseur");
+    std::fputs(r.c_str(), stderr);
+}
 
 long long Variable(const char* nom, long long defaut) {
     const QByteArray v = qgetenv(nom);
@@ -74,7 +85,10 @@ public:
             rangAttendu_ = Lectures::RangMaxAttendu(reponse.toStdString());
         };
         Relie();
+        journalEnCours = &journal_;
+        if (__sanitizer_set_death_callback) __sanitizer_set_death_callback(RapportAvantArret);
     }
+    ~Usage() { journalEnCours = nullptr; }
 
     // Runs `nombre` events; the first broken invariant ends the run with its report.
     std::string Joue(long long nombre) {
