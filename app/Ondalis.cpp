@@ -11,6 +11,7 @@
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalis.h"
 #include "ui/PlacementFenetre.h"
+#include "ui/Garde.h"
 
 #include <QApplication>
 
@@ -35,7 +36,8 @@ Ondalis::~Ondalis() {
 FrmGrapheHarmonic& Ondalis::frmGrapheHarmonic() {
     if (!frmGrapheHarmonic_) {
         frmGrapheHarmonic_ = new FrmGrapheHarmonic();
-        connect(frmGrapheHarmonic_, &FrmGrapheHarmonic::toucheF5, this, &Ondalis::toucheF5Graphe);
+        connect(frmGrapheHarmonic_, &FrmGrapheHarmonic::toucheF5, this,
+                [this] { Garde([this] { toucheF5Graphe(); }); });
     }
     return *frmGrapheHarmonic_;
 }
@@ -44,7 +46,8 @@ FrmGrapheSignal& Ondalis::frmGrapheSignal() {
     if (!frmGrapheSignal_) {
         // Its load copies the place of the harmonic surface and its frame: that loads it first.
         frmGrapheSignal_ = new FrmGrapheSignal(frmGrapheHarmonic());
-        connect(frmGrapheSignal_, &FrmGrapheSignal::toucheF5, this, &Ondalis::toucheF5Graphe);
+        connect(frmGrapheSignal_, &FrmGrapheSignal::toucheF5, this,
+                [this] { Garde([this] { toucheF5Graphe(); }); });
     }
     return *frmGrapheSignal_;
 }

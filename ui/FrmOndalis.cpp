@@ -9,6 +9,7 @@
 #include "ui/Adaptateurs.h"
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalisDesign.h"
+#include "ui/Garde.h"
 #include "ui/ImagesSignaux.h"
 #include "ui/TextesAide.h"
 
@@ -323,30 +324,38 @@ void FrmOndalis::ConstruitMenus() {
 void FrmOndalis::ConnecteEvenements() {
     // One thread: every connection is direct, so a value set from code runs its handler
     // before the setter returns.
+    // Every handler runs under the guard. A calculation error that reaches it can only come
+    // from an amplitude text that no longer says what its slider holds: write them again.
+    const auto garde = [this](auto gestionnaire) {
+        return [this, gestionnaire] {
+            Garde(gestionnaire, [this](const ErreurExecution&) { RecopieCurseurs(); });
+        };
+    };
     for (int i = 0; i < static_cast<int>(optChoix.size()); ++i)
-        connect(optChoix[i], &QPushButton::toggled, this, [this, i](bool choisi) {
-            if (choisi) optChoix_Click(static_cast<std::int16_t>(i));
-        });
-    connect(cboChoixSignal, &QComboBox::activated, this, [this](int) { cboChoixSignal_Click(); });
+        connect(optChoix[i], &QPushButton::toggled, this, garde([this, i] {
+                    if (optChoix[i]->isChecked()) optChoix_Click(static_cast<std::int16_t>(i));
+                }));
+    connect(cboChoixSignal, &QComboBox::activated, this, garde([this] { cboChoixSignal_Click(); }));
     connect(cmdRapportCyclique, &QPushButton::clicked, this,
-            [this] { cmdRapportCyclique_Click(); });
-    connect(cmdRAZ, &QPushButton::clicked, this, [this] { cmdRAZ_Click(); });
-    connect(cmdCalculer, &QPushButton::clicked, this, [this] { cmdCalculer_Click(); });
-    connect(chkNoAuto, &QCheckBox::toggled, this, [this] { chkNoAuto_Click(); });
-    connect(chkHarmonicSup, &QPushButton::toggled, this, [this] { chkHarmonicSup_Click(); });
+            garde([this] { cmdRapportCyclique_Click(); }));
+    connect(cmdRAZ, &QPushButton::clicked, this, garde([this] { cmdRAZ_Click(); }));
+    connect(cmdCalculer, &QPushButton::clicked, this, garde([this] { cmdCalculer_Click(); }));
+    connect(chkNoAuto, &QCheckBox::toggled, this, garde([this] { chkNoAuto_Click(); }));
+    connect(chkHarmonicSup, &QPushButton::toggled, this, garde([this] { chkHarmonicSup_Click(); }));
     for (int n = 0; n < static_cast<int>(scrHarmonic.size()); ++n) {
         const auto rang = static_cast<std::int16_t>(n);
         connect(chkHarmonic[n], &QCheckBox::toggled, this,
-                [this, rang] { chkHarmonic_Click(rang); });
+                garde([this, rang] { chkHarmonic_Click(rang); }));
         connect(scrHarmonic[n], &CurseurVertical::change, this,
-                [this, rang] { scrHarmonic_Change(rang); });
+                garde([this, rang] { scrHarmonic_Change(rang); }));
         connect(scrHarmonic[n], &CurseurVertical::defilement, this,
-                [this, rang] { scrHarmonic_Scroll(rang); });
-        connect(txtHarmonic[n], &ZoneTexte::clic, this, [this, rang] { txtHarmonic_Click(rang); });
+                garde([this, rang] { scrHarmonic_Scroll(rang); }));
+        connect(txtHarmonic[n], &ZoneTexte::clic, this,
+                garde([this, rang] { txtHarmonic_Click(rang); }));
         connect(txtHarmonic[n], &ZoneTexte::doubleClic, this,
-                [this, rang] { txtHarmonic_DblClick(rang); });
+                garde([this, rang] { txtHarmonic_DblClick(rang); }));
     }
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    connect(Timer1, &QTimer::timeout, this, garde([this] { Timer1_Timer(); }));
 
     const std::pair<QAction*, void (FrmOndalis::*)()> entrees[] = {
         {mnuOuvrir, &FrmOndalis::mnuOuvrir_Click},
@@ -360,5 +369,6 @@ void FrmOndalis::ConnecteEvenements() {
         {mnuGrapheSignal, &FrmOndalis::mnuGrapheSignal_Click},
         {mnuApropos, &FrmOndalis::mnuApropos_Click}};
     for (const auto& [action, gestionnaire] : entrees)
-        connect(action, &QAction::triggered, this, [this, g = gestionnaire] { (this->*g)(); });
+        connect(action, &QAction::triggered, this,
+                garde([this, g = gestionnaire] { (this->*g)(); }));
 }

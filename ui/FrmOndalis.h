@@ -131,6 +131,7 @@ private:
     void ConstruitControles(); // the design tables, turned into widgets
     void ConstruitMenus();
     void ConnecteEvenements();
+    void RecopieCurseurs(); // every amplitude text from its slider
 
     Calcul_Graphe::Etat& etat_;
     const Calcul_Graphe::Graphes graphes_;

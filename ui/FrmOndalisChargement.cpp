@@ -10,6 +10,7 @@
 #include "ui/ServicesApplication.h"
 #include "ui/FrmOndalisDesign.h"
 #include "ui/PlacementFenetre.h"
+#include "ui/Garde.h"
 #include "ui/TextesAide.h"
 
 #include <QAbstractItemView>
@@ -70,19 +71,21 @@ bool FrmOndalis::eventFilter(QObject* objet, QEvent* evenement) {
     } else if (evenement->type() == QEvent::MouseMove && objet->isWidgetType() &&
                static_cast<QWidget*>(objet)->isEnabled()) {
         // A disabled control cannot be used: its text would invite a click that does nothing.
-        const auto [nom, index] = DessinOndalis::DecomposeNom(objet->objectName());
-        const bool curseurActif = nom != u"txtHarmonic" || index < 0 ||
-                                  index >= static_cast<int>(scrHarmonic.size()) ||
-                                  scrHarmonic[static_cast<std::size_t>(index)]->isEnabled();
-        const QString texte = TexteSurvol(nom, index, curseurActif);
-        if (!texte.isEmpty()) services_.frmAide().DefinitInfo(texte);
+        Garde([&] {
+            const auto [nom, index] = DessinOndalis::DecomposeNom(objet->objectName());
+            const bool curseurActif = nom != u"txtHarmonic" || index < 0 ||
+                                      index >= static_cast<int>(scrHarmonic.size()) ||
+                                      scrHarmonic[static_cast<std::size_t>(index)]->isEnabled();
+            const QString texte = TexteSurvol(nom, index, curseurActif);
+            if (!texte.isEmpty()) services_.frmAide().DefinitInfo(texte);
+        });
     }
     return QMainWindow::eventFilter(objet, evenement);
 }
 
 void FrmOndalis::closeEvent(QCloseEvent* evenement) {
     evenement->accept();
-    services_.Quitte();
+    Garde([this] { services_.Quitte(); });
 }
 
 void FrmOndalis::mnuAffichageAide_Click() {

@@ -97,6 +97,11 @@ void FrmOndalis::cmdCalculer_Click() {
     }
 }
 
+void FrmOndalis::RecopieCurseurs() {
+    for (std::size_t n = 0; n < scrHarmonic.size(); ++n)
+        txtHarmonic[n]->setText(TexteEntier(scrHarmonic[n]->Valeur()));
+}
+
 void FrmOndalis::cmdRAZ_Click() {
     RAZComplete(*this);
 }
