@@ -12,13 +12,7 @@ programme=$build/ondalis
 nue=$build/bench/fenetre_nue
 [ -x "$programme" ] && [ -x "$nue" ] || { echo "construire ondalis et fenetre_nue" >&2; exit 1; }
 
-travail=$(mktemp -d)
-exec 3>"$travail/affichage"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$travail/xvfb.log" 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$travail"' EXIT
-for _ in $(seq 100); do [ -s "$travail/affichage" ] && break; sleep 0.05; done
-export DISPLAY=:$(head -1 "$travail/affichage")
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.bash"
 unset QT_QPA_PLATFORM
 export ONDALIS_MESURE_DEMARRAGE=1
 

@@ -11,10 +11,5 @@ programme=$build/bench/bench_ihm
 [ $# -gt 0 ] || set -- --benchmark_filter='Gestionnaire|JusquAuCadre' --benchmark_repetitions=9 \
   --benchmark_min_time=0.1
 
-travail=$(mktemp -d)
-exec 3>"$travail/affichage"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$travail/xvfb.log" 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$travail"' EXIT
-for _ in $(seq 100); do [ -s "$travail/affichage" ] && break; sleep 0.05; done
-DISPLAY=:$(head -1 "$travail/affichage") QT_QPA_PLATFORM=xcb "$programme" "$@"
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.bash"
+QT_QPA_PLATFORM=xcb "$programme" "$@"

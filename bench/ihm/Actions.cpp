@@ -88,14 +88,18 @@ void RepondBoite(std::function<void(QWidget*)> reponse) {
     minuterie->start();
 }
 
-void DemarreEtAttend(Ondalis& app) {
-    app.Main();
+void AttendFenetres(Ondalis& app) {
     QElapsedTimer limite;
     limite.start();
     while (!(Exposee(app.frmOndalis()) && Exposee(app.frmAide()) &&
              Exposee(app.frmGrapheHarmonic()) && Exposee(app.frmGrapheSignal())) &&
            limite.elapsed() < 5000)
         QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+void DemarreEtAttend(Ondalis& app) {
+    app.Main();
+    AttendFenetres(app);
     AfficheTout();
 }
 

@@ -19,6 +19,8 @@ struct ActionUtilisateur {
 
 const std::vector<ActionUtilisateur>& ActionsUtilisateur();
 
+// Events until the four windows are exposed (at most 5 s).
+void AttendFenetres(Ondalis& app);
 // Start routine, then events until the four windows are exposed and painted.
 void DemarreEtAttend(Ondalis& app);
 
