@@ -25,30 +25,11 @@ bool Exposee(QWidget& w) {
     return w.windowHandle() && w.windowHandle()->isExposed();
 }
 
-void ChoisitSignal(FrmOndalis& f, int index) {
-    f.cboChoixSignal->setCurrentIndex(index);
-    emit f.cboChoixSignal->activated(index);
-}
-
-void DefinitRangMax(FrmOndalis& f, int rang) {
-    RepondBoite([rang](QWidget* boite) {
-        if (auto* saisie = qobject_cast<QInputDialog*>(boite)) {
-            saisie->setTextValue(QString::number(rang));
-            saisie->accept();
-        }
-    });
-    f.mnuRang->trigger();
-}
-
 void ValideTout(FrmOndalis& f) {
     for (QCheckBox* boite : f.chkHarmonic)
         boite->setChecked(true);
 }
 
-void ValideRapportCyclique(FrmOndalis& f, const QString& texte) {
-    f.txtRapportCyclique->setText(texte);
-    f.cmdRapportCyclique->click();
-}
 
 // Predefined mode, sawtooth at 0 %, last rank 2000, higher ranks ticked, every rank validated.
 void PrepareDentsDeScie2000(Ondalis& app, bool rangsSup) {
@@ -58,6 +39,13 @@ void PrepareDentsDeScie2000(Ondalis& app, bool rangsSup) {
     DefinitRangMax(f, 2000);
     ValideRapportCyclique(f, QStringLiteral("0"));
     if (rangsSup) f.chkHarmonicSup->click();
+    ValideTout(f);
+}
+
+// Predefined mode, rectangle, every rank validated.
+void PrepareRectangleOnzeRangs(FrmOndalis& f) {
+    f.optChoix[1]->click();
+    ChoisitSignal(f, 0);
     ValideTout(f);
 }
 
@@ -73,6 +61,27 @@ const QString Alterne(int fois, const char* a, const char* b) {
 }
 
 } // namespace
+
+void ChoisitSignal(FrmOndalis& f, int index) {
+    f.cboChoixSignal->setCurrentIndex(index);
+    emit f.cboChoixSignal->activated(index);
+}
+
+void DefinitRangMax(FrmOndalis& f, int rang) {
+    RepondBoite([rang](QWidget* boite) {
+        if (auto* saisie = qobject_cast<QInputDialog*>(boite)) {
+            saisie->setTextValue(QString::number(rang));
+            saisie->accept();
+        }
+    });
+    f.mnuRang->trigger();
+}
+
+void ValideRapportCyclique(FrmOndalis& f, const QString& texte) {
+    f.txtRapportCyclique->setText(texte);
+    f.cmdRapportCyclique->click();
+}
+
 
 void RepondBoite(std::function<void(QWidget*)> reponse) {
     // Polls until the box is up: it becomes the active modal widget once its loop runs.
@@ -117,9 +126,7 @@ const std::vector<ActionUtilisateur>& ActionsUtilisateur() {
         {"RapportCyclique_Rectangle_OnzeRangs",
          [](Ondalis& app) {
              FrmOndalis& f = app.frmOndalis();
-             f.optChoix[1]->click();
-             ChoisitSignal(f, 0);
-             ValideTout(f);
+             PrepareRectangleOnzeRangs(f);
          },
          {},
          [](Ondalis& app, int fois) {
@@ -146,9 +153,7 @@ const std::vector<ActionUtilisateur>& ActionsUtilisateur() {
         {"ImprimePdf_OnzeRangs_DialogueRepondu",
          [](Ondalis& app) {
              FrmOndalis& f = app.frmOndalis();
-             f.optChoix[1]->click();
-             ChoisitSignal(f, 0);
-             ValideTout(f);
+             PrepareRectangleOnzeRangs(f);
              // Without a printer the dialog proposes a PDF file in the home folder.
              static const QString dossier = QDir::tempPath() + QStringLiteral("/ondalis-bench");
              QDir().mkpath(dossier);

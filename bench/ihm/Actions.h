@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+class FrmOndalis;
 class Ondalis;
+class QString;
 
 struct ActionUtilisateur {
     std::string nom;
@@ -28,6 +30,12 @@ void DemarreEtAttend(Ondalis& app);
 // and their copy to the display; on a real display, one round trip so that the server holds
 // the new frame.
 void AfficheTout();
+
+// The user's gestures the benchmarks and the picture program share: a signal chosen in the
+// list, the last rank answered in its input box, a duty cycle typed and confirmed with "Ok".
+void ChoisitSignal(FrmOndalis& f, int index);
+void DefinitRangMax(FrmOndalis& f, int rang);
+void ValideRapportCyclique(FrmOndalis& f, const QString& texte);
 
 // Answers the next modal box (print dialog, input box) from the event loop.
 void RepondBoite(std::function<void(class QWidget*)> reponse);

@@ -32,26 +32,6 @@
 
 namespace {
 
-void Choisit(FrmOndalis& f, int index) {
-    f.cboChoixSignal->setCurrentIndex(index);
-    emit f.cboChoixSignal->activated(index);
-}
-
-void Rapport(FrmOndalis& f, const char* texte) {
-    f.txtRapportCyclique->setText(QString::fromUtf8(texte));
-    f.cmdRapportCyclique->click();
-}
-
-void RangMax(FrmOndalis& f, int rang) {
-    RepondBoite([rang](QWidget* boite) {
-        if (auto* saisie = qobject_cast<QInputDialog*>(boite)) {
-            saisie->setTextValue(QString::number(rang));
-            saisie->accept();
-        }
-    });
-    f.mnuRang->trigger();
-}
-
 using Etape = std::pair<const char*, std::function<void(Ondalis&)>>;
 
 std::vector<Etape> Etapes() {
@@ -81,30 +61,30 @@ std::vector<Etape> Etapes() {
         {"calculer", [f](Ondalis& a) { f(a).cmdCalculer->click(); }},
         {"RAZ", [f](Ondalis& a) { f(a).cmdRAZ->click(); }},
         {"modeSignal", [f](Ondalis& a) { f(a).optChoix[1]->click(); }},
-        {"rectangle", [f](Ondalis& a) { Choisit(f(a), 0); }},
+        {"rectangle", [f](Ondalis& a) { ChoisitSignal(f(a), 0); }},
         {"rectangleOnze", [f](Ondalis& a) {
              for (QCheckBox* c : f(a).chkHarmonic)
                  c->setChecked(true);
          }},
-        {"rectangle33", [f](Ondalis& a) { Rapport(f(a), "0,33"); }},
+        {"rectangle33", [f](Ondalis& a) { ValideRapportCyclique(f(a), QStringLiteral("0,33")); }},
         {"rectangleDecoche4", [f](Ondalis& a) { f(a).chkHarmonic[4]->setChecked(false); }},
-        {"triangle", [f](Ondalis& a) { Choisit(f(a), 1); }},
+        {"triangle", [f](Ondalis& a) { ChoisitSignal(f(a), 1); }},
         {"triangleRangs", [f](Ondalis& a) {
              for (int n : {0, 1, 2, 3, 9})
                  f(a).chkHarmonic[n]->setChecked(true);
          }},
         {"triangleSup", [f](Ondalis& a) { f(a).chkHarmonicSup->click(); }},
-        {"scie", [f](Ondalis& a) { Choisit(f(a), 2); }},
-        {"scie2000", [f](Ondalis& a) { RangMax(f(a), 2000); }},
-        {"scie0", [f](Ondalis& a) { Rapport(f(a), "0"); }},
+        {"scie", [f](Ondalis& a) { ChoisitSignal(f(a), 2); }},
+        {"scie2000", [f](Ondalis& a) { DefinitRangMax(f(a), 2000); }},
+        {"scie0", [f](Ondalis& a) { ValideRapportCyclique(f(a), QStringLiteral("0")); }},
         {"scieOnze", [f](Ondalis& a) {
              for (QCheckBox* c : f(a).chkHarmonic)
                  c->setChecked(true);
          }},
-        {"scie100", [f](Ondalis& a) { Rapport(f(a), "100"); }},
+        {"scie100", [f](Ondalis& a) { ValideRapportCyclique(f(a), QStringLiteral("100")); }},
         {"scieSansSup", [f](Ondalis& a) { f(a).chkHarmonicSup->click(); }},
-        {"scie35", [f](Ondalis& a) { Rapport(f(a), "35"); }},
-        {"scieRang11", [f](Ondalis& a) { RangMax(f(a), 11); }},
+        {"scie35", [f](Ondalis& a) { ValideRapportCyclique(f(a), QStringLiteral("35")); }},
+        {"scieRang11", [f](Ondalis& a) { DefinitRangMax(f(a), 11); }},
         {"scieDecoche10", [f](Ondalis& a) { f(a).chkHarmonic[10]->setChecked(false); }},
         {"modeManuel", [f](Ondalis& a) { f(a).optChoix[0]->click(); }},
         {"manuelCoche2", [f](Ondalis& a) {
