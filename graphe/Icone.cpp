@@ -2,6 +2,7 @@
 
 #include <QIconEngine>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
@@ -59,8 +60,16 @@ QPolygonF Sinus(const QRectF& ecran, double trait) {
 // Draws the icon on demand at the size and pixel ratio asked for.
 class MoteurIcone : public QIconEngine {
 public:
+    // Each size is drawn once: every window and each of their repaints asks for it again.
     QPixmap pixmap(const QSize& taille, QIcon::Mode, QIcon::State) override {
-        return ImageIcone(std::max(1, std::min(taille.width(), taille.height())));
+        const int cote = std::max(1, std::min(taille.width(), taille.height()));
+        const QString cle = QStringLiteral("ondalis-icone-%1").arg(cote);
+        QPixmap image;
+        if (!QPixmapCache::find(cle, &image)) {
+            image = ImageIcone(cote);
+            QPixmapCache::insert(cle, image);
+        }
+        return image;
     }
     void paint(QPainter* peintre, const QRect& rect, QIcon::Mode mode, QIcon::State etat) override {
         const qreal ratio = peintre->device() ? peintre->device()->devicePixelRatioF() : 1.0;

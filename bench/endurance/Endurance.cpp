@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QInputDialog>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -70,27 +69,17 @@ void UnEvenement(Ondalis& app, std::mt19937& alea) {
         if (!choix && f.cmdCalculer->isVisible()) f.cmdCalculer->click();
         break;
     case 10: {
-        const int i = tire(3);
-        f.cboChoixSignal->setCurrentIndex(i);
-        emit f.cboChoixSignal->activated(i);
+        ChoisitSignal(f, tire(3));
         break;
     }
     case 11:
         if (tire(3) == 0) {
             f.chkHarmonicSup->click();
         } else if (tire(40) == 0) {
-            const int rang = tire(3) == 0 ? 2000 : 11 + tire(190);
-            RepondBoite([rang](QWidget* boite) {
-                if (auto* saisie = qobject_cast<QInputDialog*>(boite)) {
-                    saisie->setTextValue(QString::number(rang));
-                    saisie->accept();
-                }
-            });
-            f.mnuRang->trigger();
+            DefinitRangMax(f, tire(3) == 0 ? 2000 : 11 + tire(190));
         } else {
             const char* rapports[] = {"0", "100", "50", "33", "0,25", "12,5", "99"};
-            f.txtRapportCyclique->setText(QString::fromUtf8(rapports[tire(7)]));
-            f.cmdRapportCyclique->click();
+            ValideRapportCyclique(f, QString::fromUtf8(rapports[tire(7)]));
         }
         break;
     }
