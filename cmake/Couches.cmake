@@ -13,3 +13,13 @@ function(ondalis_inclusions cible couche)
   file(CREATE_LINK ${ONDALIS_RACINE}/${couche} ${racine}/${couche} SYMBOLIC)
   target_include_directories(${cible} PUBLIC ${racine})
 endfunction()
+
+# One layer's library: every source of its folder (the program's entry point aside), its own
+# headers, and the layers it links (the arguments after the folder).
+function(ondalis_couche couche)
+  file(GLOB sources CONFIGURE_DEPENDS ${ONDALIS_RACINE}/${couche}/*.cpp ${ONDALIS_RACINE}/${couche}/*.h)
+  list(FILTER sources EXCLUDE REGEX "/app/main\\.cpp$")
+  add_library(ondalis_${couche} STATIC ${sources})
+  ondalis_inclusions(ondalis_${couche} ${couche})
+  target_link_libraries(ondalis_${couche} PUBLIC ${ARGN})
+endfunction()
