@@ -69,12 +69,10 @@ bool ImprimeGraphes(Etat& etat, const Graphes& graphes, QPrinter& imprimante) {
     // Finishing the job here sends the page now; nothing is left open until the end of the run.
     if (!peintre.end()) return false;
 
-    // Both surfaces given back their bare frame, then the harmonic curves drawn anew (each one
-    // brings the rebuilt signal up to date; with no validated rank both graphs stay bare).
-    for (SurfaceGraphe* surface : {graphes.harmonic, graphes.signal}) {
-        surface->DefinitRepere();
-        surface->Efface();
-    }
+    // Both surfaces back to their bare frame (the harmonic one by the redraw), then the harmonic
+    // curves drawn anew: each brings the rebuilt signal up to date; with no validated rank both
+    // graphs stay bare.
+    graphes.signal->Efface();
     RetraceHarmoniques(etat, graphes);
     return true;
 }

@@ -161,8 +161,7 @@ FrmOndalis::FrmOndalis(Etat& etat, const Graphes& graphes, ServicesApplication& 
     setWindowIcon(IconeProgramme());
     ConstruitControles();
     ConstruitMenus();
-    setFixedSize(TwipsVersPixels(LargeurClient),
-                 TwipsVersPixels(HauteurClient) + menuBar()->sizeHint().height());
+    setFixedSize(TailleDessin());
     ConnecteEvenements();
 }
 
@@ -371,4 +370,9 @@ void FrmOndalis::ConnecteEvenements() {
     for (const auto& [action, gestionnaire] : entrees)
         connect(action, &QAction::triggered, this,
                 garde([this, g = gestionnaire] { (this->*g)(); }));
+}
+
+QSize FrmOndalis::TailleDessin() const {
+    return {TwipsVersPixels(LargeurClient),
+            TwipsVersPixels(HauteurClient) + menuBar()->sizeHint().height()};
 }

@@ -132,6 +132,8 @@ private:
     void ConstruitMenus();
     void ConnecteEvenements();
     void RecopieCurseurs(); // every amplitude text from its slider
+    void EcritAmplitude(std::size_t n); // rank n's amplitude text from its slider
+    QSize TailleDessin() const; // the client area of the design plus the menu bar
 
     Calcul_Graphe::Etat& etat_;
     const Calcul_Graphe::Graphes graphes_;

@@ -48,9 +48,7 @@ void FrmOndalis::PlaceEnHautADroite() {
         const QRect ecran = EcranTwips();
         // On a screen too small for the window, its controls scroll.
         const QMargins marges = MargesCadre(*this);
-        const QWidget* client = findChild<QWidget*>(QStringLiteral("zoneClient"));
-        AjusteALaPlace(*this,
-                       QSize(client->width(), client->height() + menuBar()->sizeHint().height()),
+        AjusteALaPlace(*this, TailleDessin(),
                        QSize(TwipsVersPixels(ecran.width()), TwipsVersPixels(ecran.height()))
                            .shrunkBy(marges));
         const int largeur = PixelsVersTwips(TailleCadre(*this).width());

@@ -51,7 +51,7 @@ void FrmOndalis::chkHarmonic_Click(std::int16_t Index) {
 
 void FrmOndalis::scrHarmonic_Change(std::int16_t Index) {
     Etat& etat = etat_;
-    txtHarmonic[Index]->setText(TexteEntier(scrHarmonic[Index]->Valeur()));
+    EcritAmplitude(static_cast<std::size_t>(Index));
     if (etat.CalculAutoInhibe != Faux || etat.RAZEnCours != Faux) return;
     services_.frmAide().DefinitInfo(TexteCurseur(Index));
     if (EstCochee(chkHarmonic[Index])) {
@@ -97,9 +97,13 @@ void FrmOndalis::cmdCalculer_Click() {
     }
 }
 
+void FrmOndalis::EcritAmplitude(std::size_t n) {
+    txtHarmonic[n]->setText(TexteEntier(scrHarmonic[n]->Valeur()));
+}
+
 void FrmOndalis::RecopieCurseurs() {
     for (std::size_t n = 0; n < scrHarmonic.size(); ++n)
-        txtHarmonic[n]->setText(TexteEntier(scrHarmonic[n]->Valeur()));
+        EcritAmplitude(n);
 }
 
 void FrmOndalis::cmdRAZ_Click() {
