@@ -1,6 +1,6 @@
 // Writes what the graphs look like after a fixed series of user actions: for each step, the
-// two graph windows as the screen holds them, each surface as rendered afresh, its clipboard
-// image, and at some steps a printed page (PDF). Two builds run on the same series give files
+// two graph windows and the main window as the screen holds them, each surface as rendered
+// afresh, its clipboard image, and at some steps a printed page (PDF). Two builds run on the same series give files
 // that must be the same byte for byte when a change is meant to leave every picture alone.
 //   empreintes_graphes DOSSIER
 #include "../ihm/Actions.h"
@@ -137,6 +137,8 @@ int main(int argc, char** argv) {
             Ecrit(surface->grab().toImage(), base + "-rendu-" + s + ".png");
             Ecrit(surface->Image(surface->devicePixelRatioF()), base + "-copie-" + s + ".png");
         }
+        FrmOndalis& principale = app.frmOndalis();
+        Ecrit(principale.screen()->grabWindow(principale.winId()).toImage(), base + "-ecran-principale.png");
         if (imprimees.contains(QString::fromLatin1(nom))) {
             Imprime(app, base + "-page.pdf");
             AfficheTout();
