@@ -17,20 +17,37 @@ void DessinePolyligne(SurfaceGraphe& surface, const Polyligne& points, Rvb coule
 
 } // namespace
 
+namespace {
+
+void TraceCourbe(const Etat& etat, const Graphes& graphes, std::int16_t n) {
+    if (!graphes.harmonic) return;
+    DessinePolyligne(*graphes.harmonic, PolyligneHarmonique(etat, n), CouleurRang(n));
+    DecritRangTrace(*graphes.harmonic, n);
+}
+
+} // namespace
+
 void TraceHarmonique(Etat& etat, const Graphes& graphes, std::int16_t n) {
     if (n < 0 || n >= NombreRangs) return;
-    if (graphes.harmonic) {
-        DessinePolyligne(*graphes.harmonic, PolyligneHarmonique(etat, n), CouleurRang(n));
-        DecritRangTrace(*graphes.harmonic, n);
-    }
+    TraceCourbe(etat, graphes, n);
     CalculeSignalTotal(etat);
     TraceSignal(etat, graphes);
 }
 
 void RetraceHarmoniques(Etat& etat, const Graphes& graphes) {
     if (graphes.harmonic) graphes.harmonic->Efface();
-    for (std::int16_t n = 0; n < NombreRangs; ++n)
-        if (etat.Validation[n] == 1) TraceHarmonique(etat, graphes, n);
+    bool trace = false;
+    for (std::int16_t n = 0; n < NombreRangs; ++n) {
+        if (etat.Validation[n] != 1) continue;
+        TraceCourbe(etat, graphes, n);
+        trace = true;
+    }
+    // Drawing a curve leaves the sum as it was: once for all of them gives the same total and
+    // the same picture. With no curve, the signal keeps what it showed.
+    if (trace) {
+        CalculeSignalTotal(etat);
+        TraceSignal(etat, graphes);
+    }
 }
 
 void TraceSignal(Etat& etat, const Graphes& graphes) {

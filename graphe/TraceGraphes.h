@@ -14,8 +14,8 @@ namespace Calcul_Graphe {
 // recomputes the rebuilt signal and redraws it.
 void TraceHarmonique(Etat& etat, const Graphes& graphes, std::int16_t n);
 
-// Clears the harmonic surface and draws every validated rank, lowest first. Each drawn rank
-// brings the signal graph up to date; with no validated rank the signal graph is left alone.
+// Clears the harmonic surface and draws every validated rank, lowest first, then brings the
+// signal graph up to date once; with no validated rank the signal graph is left alone.
 void RetraceHarmoniques(Etat& etat, const Graphes& graphes);
 
 // Clears the signal surface and draws SignalTotal, scaled by ValeurMax, in light red.
