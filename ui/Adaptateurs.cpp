@@ -3,15 +3,30 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPainter>
 #include <QStringList>
 #include <QStyleOption>
 #include <QtMath>
 #include <algorithm>
+#include <cmath>
 
 // The shown value is the negated internal one: QScrollBar puts its minimum at the top, and only
 // a plain range makes the top arrow, PageUp and the groove above the thumb raise the value.
+namespace {
+// One band style for every slider, for the application's lifetime.
+QStyle* StyleCurseurs() {
+    static QPointer<StyleBandes> style;
+    if (!style) {
+        style = new StyleBandes();
+        style->setParent(qApp);
+    }
+    return style;
+}
+} // namespace
+
 CurseurVertical::CurseurVertical(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
+    setStyle(StyleCurseurs());
     setTracking(false);
     setSingleStep(1);
     setPageStep(10);
@@ -87,6 +102,50 @@ void StyleListe::drawControl(ControlElement element, const QStyleOption* option,
     peintre->setFont(PoliceAjustee(peintre->font(), liste->currentText, champ.width() - 2));
     QProxyStyle::drawControl(element, option, peintre, widget);
     peintre->restore();
+}
+
+StyleBandes::StyleBandes() : QProxyStyle(QApplication::style()->name()) {}
+
+namespace {
+bool Entier(qreal v) {
+    return v == std::floor(v);
+}
+} // namespace
+
+void StyleBandes::drawComplexControl(ComplexControl controle, const QStyleOptionComplex* option,
+                                     QPainter* peintre, const QWidget* widget) const {
+    constexpr int LignesParBande = 64;
+    const QTransform appareil = peintre->deviceTransform();
+    const QRect zone = appareil.mapRect(QRectF(option->rect)).toAlignedRect();
+    const qreal ratio = peintre->device() ? peintre->device()->devicePixelRatioF() : 0;
+    // A band reproduces the one pass only on the same whole-pixel grid, at its device's own
+    // ratio: the style's arrows are pictures, which would otherwise be resampled.
+    const bool grilleEntiere = appareil.type() <= QTransform::TxScale && Entier(ratio) &&
+                               appareil.m11() == ratio && appareil.m22() == ratio &&
+                               Entier(appareil.dx()) && Entier(appareil.dy());
+    if (controle != CC_ScrollBar || zone.height() <= LignesParBande || !grilleEntiere)
+        return QProxyStyle::drawComplexControl(controle, option, peintre, widget);
+    // The style covers the slider's rectangle before drawing on it, so each band, painted apart
+    // in device pixels, is opaque and lands as if it had been painted in place.
+    const QTransform versLogique = QTransform::fromScale(1 / ratio, 1 / ratio);
+    const QTransform retour = appareil.inverted() * peintre->worldTransform();
+    QImage bande(zone.width(), LignesParBande, QImage::Format_ARGB32_Premultiplied);
+    for (int y = zone.top(); y <= zone.bottom(); y += LignesParBande) {
+        const QTransform coin = QTransform::fromTranslate(zone.left(), y);
+        bande.setDevicePixelRatio(ratio);
+        bande.fill(Qt::transparent);
+        {
+            QPainter p(&bande);
+            p.setWorldTransform(appareil * coin.inverted() * versLogique);
+            QProxyStyle::drawComplexControl(controle, option, &p, widget);
+        }
+        bande.setDevicePixelRatio(1);
+        peintre->save();
+        peintre->setWorldTransform(coin * retour);
+        peintre->drawImage(QPoint(0, 0), bande,
+                           QRect(0, 0, zone.width(), std::min(LignesParBande, zone.bottom() + 1 - y)));
+        peintre->restore();
+    }
 }
 
 QFont PoliceAjustee(const QFont& police, const QString& texte, qreal largeur) {

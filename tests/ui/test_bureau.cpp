@@ -276,3 +276,36 @@ TEST_F(Comportement, UnControleInactifLaisseLAideCommeElleEst) {
         EXPECT_EQ(app.frmAide().lblInfo->text().toStdString(), attendu.toStdString());
     }
 }
+
+namespace {
+
+QImage RenduCurseur(CurseurVertical& curseur, qreal ratio) {
+    QImage image(curseur.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::magenta);
+    curseur.render(&image);
+    return image;
+}
+
+} // namespace
+
+// Sliders taller than a band are painted band by band, apart: whatever their height, value,
+// state and ratio, the pixels are those of one pass of the application's style.
+TEST(Curseurs, PeintsParBandesCommeEnUnePasse) {
+    struct Cas { int hauteur, valeur; bool actif; qreal ratio; };
+    for (const Cas& c : {Cas{50, 0, true, 1}, Cas{105, 100, true, 1}, Cas{105, -37, false, 1},
+                         Cas{129, 3, true, 1}, Cas{105, 20, true, 2}, Cas{300, -100, false, 2},
+                         Cas{105, 50, true, 1.5}}) {
+        QWidget fenetre;
+        CurseurVertical bandes(&fenetre), direct(&fenetre);
+        direct.setStyle(QApplication::style());
+        for (CurseurVertical* curseur : {&bandes, &direct}) {
+            curseur->DefinitBornes(100, -100);
+            curseur->DefinitValeur(c.valeur);
+            curseur->setEnabled(c.actif);
+            curseur->resize(17, c.hauteur);
+        }
+        EXPECT_EQ(RenduCurseur(bandes, c.ratio), RenduCurseur(direct, c.ratio))
+            << "hauteur " << c.hauteur << ", valeur " << c.valeur << ", ratio " << c.ratio;
+    }
+}
