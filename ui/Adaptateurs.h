@@ -71,8 +71,8 @@ public:
 
 // Qt's raster engine hands every fill or line of 96 device rows or more to its thread pool and
 // waits for it; for a slider that hand-over costs several times the painting itself. This style
-// paints the sliders in bands of fewer rows instead: each band whole, clipped to it, so every
-// pixel comes out as from one pass.
+// paints the sliders in bands of fewer rows instead, each into a picture of its own that is then
+// copied in place, with the pixels of one pass.
 class StyleBandes : public QProxyStyle {
     Q_OBJECT
 public:
