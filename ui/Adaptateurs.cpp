@@ -59,7 +59,10 @@ void ZoneValeur::paintEvent(QPaintEvent* evenement) {
     // One pixel of air between the value and the frame.
     const QRect contenu =
         style()->subElementRect(QStyle::SE_LineEditContents, &panneau, this).adjusted(1, 0, -1, 0);
-    peintre.setFont(PoliceAjustee(font(), text(), contenu.width()));
+    const qreal largeur = contenu.width();
+    if (police_.texte != text() || police_.largeur != largeur || police_.base != font())
+        police_ = {text(), largeur, font(), PoliceAjustee(font(), text(), largeur)};
+    peintre.setFont(police_.ajustee);
     style()->drawItemText(&peintre, contenu,
                           QStyle::visualAlignment(layoutDirection(), alignment()), panneau.palette,
                           isEnabled(), text(), QPalette::Text);
