@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QPainter>
 #include <QStringList>
@@ -55,7 +56,7 @@ void ZoneValeur::paintEvent(QPaintEvent* evenement) {
     QPainter peintre(this);
     QStyleOptionFrame panneau;
     initStyleOption(&panneau);
-    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panneau, &peintre, this);
+    PeintPanneauLigne(peintre, panneau, this);
     // One pixel of air between the value and the frame.
     const QRect contenu =
         style()->subElementRect(QStyle::SE_LineEditContents, &panneau, this).adjusted(1, 0, -1, 0);
@@ -110,9 +111,22 @@ void StyleListe::drawControl(ControlElement element, const QStyleOption* option,
 StyleBandes::StyleBandes() : QProxyStyle(QApplication::style()->name()) {}
 
 namespace {
+
 bool Entier(qreal v) {
     return v == std::floor(v);
 }
+
+// Whether `peintre` puts logical pixels on whole device pixels at its device's own ratio: there
+// a picture painted apart at that ratio lands exactly as if it had been painted in place (at a
+// fractional ratio the style's own pictures, such as arrows, would be resampled differently).
+bool GrilleEntiere(const QPainter& peintre) {
+    const qreal ratio = peintre.device() ? peintre.device()->devicePixelRatioF() : 0;
+    const QTransform appareil = peintre.deviceTransform();
+    return appareil.type() <= QTransform::TxScale && ratio >= 1 && Entier(ratio) &&
+           appareil.m11() == ratio && appareil.m22() == ratio && Entier(appareil.dx()) &&
+           Entier(appareil.dy());
+}
+
 } // namespace
 
 void StyleBandes::drawComplexControl(ComplexControl controle, const QStyleOptionComplex* option,
@@ -120,14 +134,9 @@ void StyleBandes::drawComplexControl(ComplexControl controle, const QStyleOption
     constexpr int LignesParBande = 64;
     const QTransform appareil = peintre->deviceTransform();
     const QRect zone = appareil.mapRect(QRectF(option->rect)).toAlignedRect();
-    const qreal ratio = peintre->device() ? peintre->device()->devicePixelRatioF() : 0;
-    // A band reproduces the one pass only on the same whole-pixel grid, at its device's own
-    // ratio: the style's arrows are pictures, which would otherwise be resampled.
-    const bool grilleEntiere = appareil.type() <= QTransform::TxScale && Entier(ratio) &&
-                               appareil.m11() == ratio && appareil.m22() == ratio &&
-                               Entier(appareil.dx()) && Entier(appareil.dy());
-    if (controle != CC_ScrollBar || zone.height() <= LignesParBande || !grilleEntiere)
+    if (controle != CC_ScrollBar || zone.height() <= LignesParBande || !GrilleEntiere(*peintre))
         return QProxyStyle::drawComplexControl(controle, option, peintre, widget);
+    const qreal ratio = peintre->device()->devicePixelRatioF();
     // The style covers the slider's rectangle before drawing on it, so each band, painted apart
     // in device pixels, is opaque and lands as if it had been painted in place.
     const QTransform versLogique = QTransform::fromScale(1 / ratio, 1 / ratio);
@@ -149,6 +158,32 @@ void StyleBandes::drawComplexControl(ComplexControl controle, const QStyleOption
                            QRect(0, 0, zone.width(), std::min(LignesParBande, zone.bottom() + 1 - y)));
         peintre->restore();
     }
+}
+
+void PeintPanneauLigne(QPainter& peintre, const QStyleOptionFrame& option, const QWidget* widget) {
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    if (!GrilleEntiere(peintre))
+        return style->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &peintre, widget);
+    const qreal ratio = peintre.device()->devicePixelRatioF();
+    const QString cle = QStringLiteral("ondalis-panneau-%1-%2x%3-%4-%5-%6")
+                            .arg(style->name())
+                            .arg(option.rect.width())
+                            .arg(option.rect.height())
+                            .arg(ratio)
+                            .arg(static_cast<int>(option.state))
+                            .arg(option.palette.cacheKey());
+    QPixmap image;
+    if (!QPixmapCache::find(cle, &image)) {
+        image = QPixmap(option.rect.size() * ratio);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.translate(-option.rect.topLeft());
+        style->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &p, widget);
+        p.end();
+        QPixmapCache::insert(cle, image);
+    }
+    peintre.drawPixmap(option.rect.topLeft(), image);
 }
 
 QFont PoliceAjustee(const QFont& police, const QString& texte, qreal largeur) {

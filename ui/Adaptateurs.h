@@ -8,6 +8,8 @@
 #include <QString>
 
 class QFont;
+class QPainter;
+class QStyleOptionFrame;
 
 // A vertical slider whose top end is the greater value (+100 at the top, -100 at the bottom
 // after the load). "change" is emitted once per completed change (arrow, trough click, key,
@@ -92,6 +94,12 @@ public:
     void drawComplexControl(ComplexControl controle, const QStyleOptionComplex* option,
                             QPainter* peintre, const QWidget* widget) const override;
 };
+
+// The frame and face of a line edit, as the widget's style draws it (PE_PanelLineEdit), from a
+// picture kept per style, size, ratio, state and palette: drawing its rounded frame again for
+// each of the forty value boxes of an action costs more than the rest of their paint. Where a
+// picture would not land on whole device pixels, it is drawn directly.
+void PeintPanneauLigne(QPainter& peintre, const QStyleOptionFrame& option, const QWidget* widget);
 
 // `police`, condensed just enough for `texte` to fit in `largeur` pixels (unchanged if it fits).
 QFont PoliceAjustee(const QFont& police, const QString& texte, qreal largeur);

@@ -309,3 +309,42 @@ TEST(Curseurs, PeintsParBandesCommeEnUnePasse) {
             << "hauteur " << c.hauteur << ", valeur " << c.valeur << ", ratio " << c.ratio;
     }
 }
+
+// A value box's frame drawn from its kept picture gives the pixels of the style drawing it in
+// place, on any background, in any palette and state, at whole ratios; two states or palettes
+// of the same size never share a picture.
+TEST(ZonesValeur, LeCadreDUneValeurGardeEnImageCommeDessineSurPlace) {
+    QLineEdit boite;
+    boite.resize(38, 19);
+    QPalette sombre = boite.palette();
+    sombre.setColor(QPalette::Base, QColor(30, 30, 30));
+    sombre.setColor(QPalette::Window, QColor(50, 50, 50));
+    struct Cas { QColor fond; bool sombre; QStyle::State etat; qreal ratio; QImage::Format format; };
+    const QStyle::State actif = QStyle::State_Enabled, focus = actif | QStyle::State_HasFocus;
+    for (const Cas& c : {Cas{QColor(240, 240, 240), false, actif, 1, QImage::Format_ARGB32_Premultiplied},
+                         Cas{QColor(240, 240, 240), false, focus, 1, QImage::Format_RGB32},
+                         Cas{QColor(192, 192, 192), false, QStyle::State_None, 1, QImage::Format_RGB32},
+                         Cas{QColor(50, 50, 50), true, actif, 1, QImage::Format_ARGB32_Premultiplied},
+                         Cas{QColor(50, 50, 50), true, focus, 2, QImage::Format_ARGB32_Premultiplied},
+                         Cas{QColor(240, 240, 240), false, actif, 2, QImage::Format_RGB32}}) {
+        QStyleOptionFrame option;
+        option.initFrom(&boite);
+        option.rect = QRect(3, 2, 38, 19);
+        option.lineWidth = 1;
+        option.state = c.etat;
+        if (c.sombre) option.palette = sombre;
+        auto rendu = [&](bool garde) {
+            QImage image(QSize(44, 24) * c.ratio, c.format);
+            image.setDevicePixelRatio(c.ratio);
+            image.fill(c.fond);
+            QPainter peintre(&image);
+            if (garde)
+                PeintPanneauLigne(peintre, option, &boite);
+            else
+                boite.style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &peintre, &boite);
+            return image;
+        };
+        EXPECT_EQ(rendu(true), rendu(false)) << "fond " << qPrintable(c.fond.name()) << ", état "
+                                             << c.etat << ", ratio " << c.ratio;
+    }
+}
