@@ -233,7 +233,7 @@ TEST_F(TraceGraphes, ChaqueRangDansSaCouleur) {
     }
 }
 
-TEST_F(TraceGraphes, RetracerTroisRangsRecalculeLeSignalTroisFoisSansRangLeLaisseIntact) {
+TEST_F(TraceGraphes, RetracerTroisRangsRecalculeLeSignalUneFoisSansRangLeLaisseIntact) {
     QSignalSpy effacementsSignal(graphes.signal, &SurfaceGraphe::effacee);
     QSignalSpy effacementsHarmonic(graphes.harmonic, &SurfaceGraphe::effacee);
     const QImage nu = graphes.harmonic->Image();
@@ -242,8 +242,8 @@ TEST_F(TraceGraphes, RetracerTroisRangsRecalculeLeSignalTroisFoisSansRangLeLaiss
     Remplit(3, -20.0f);
     RetraceHarmoniques(etat, graphes);
     EXPECT_EQ(effacementsHarmonic.count(), 1);
-    EXPECT_EQ(effacementsSignal.count(), 3);
-    // The last run had the complete set: 120, scaled by the partial sum 140 (K -16).
+    EXPECT_EQ(effacementsSignal.count(), 1);
+    // The run had the complete set: 120, scaled by the partial sum 140 (K -16).
     EXPECT_EQ(etat.SignalTotal[0], 120);
     EXPECT_EQ(graphes.signal->Traits().at(60).y2, 320);
     // No validated rank: the bare frame, and the signal neither cleared nor redrawn.
@@ -251,6 +251,6 @@ TEST_F(TraceGraphes, RetracerTroisRangsRecalculeLeSignalTroisFoisSansRangLeLaiss
     etat.Validation.fill(0);
     RetraceHarmoniques(etat, graphes);
     EXPECT_EQ(graphes.harmonic->Image(), nu);
-    EXPECT_EQ(effacementsSignal.count(), 3);
+    EXPECT_EQ(effacementsSignal.count(), 1);
     EXPECT_EQ(graphes.signal->Image(), signalAvant);
 }
