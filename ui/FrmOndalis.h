@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class ServicesApplication;
 class CurseurVertical;
@@ -91,6 +92,9 @@ public:
 
     Calcul_Graphe::Etat& etat() const { return etat_; }
     const Calcul_Graphe::Graphes& graphes() const { return graphes_; }
+    // Runs `cascade` with the graph surfaces out of reach of the handlers: for a series of
+    // handlers whose drawings a clear wipes out right after. The state changes as it would have.
+    void SansGraphes(const std::function<void()>& cascade);
 
     // Makes the controls agree with ModeChoixSignal after a mode switch.
     void AfficheChoixSignal();
@@ -136,6 +140,6 @@ private:
     QSize TailleDessin() const; // the client area of the design plus the menu bar
 
     Calcul_Graphe::Etat& etat_;
-    const Calcul_Graphe::Graphes graphes_;
+    Calcul_Graphe::Graphes graphes_;
     ServicesApplication& services_;
 };

@@ -106,6 +106,16 @@ void FrmOndalis::RecopieCurseurs() {
         EcritAmplitude(n);
 }
 
+void FrmOndalis::SansGraphes(const std::function<void()>& cascade) {
+    struct Retour {
+        FrmOndalis& f;
+        const Graphes graphes;
+        ~Retour() { f.graphes_ = graphes; }
+    } retour{*this, graphes_};
+    graphes_ = {};
+    cascade();
+}
+
 void FrmOndalis::cmdRAZ_Click() {
     RAZComplete(*this);
 }

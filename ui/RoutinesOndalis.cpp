@@ -97,7 +97,8 @@ void EffaceGraphes(FrmOndalis& f) {
 }
 
 void RAZComplete(FrmOndalis& f) {
-    RAZHarmoniques(f);
+    // Each box unticked draws the ranks still ticked, which the clear below wipes out.
+    f.SansGraphes([&f] { RAZHarmoniques(f); });
     EffaceGraphes(f);
 }
 
