@@ -35,16 +35,21 @@ void RendDans(QPainter& peintre, const SurfaceGraphe& surface, const QRectF& cib
 
 } // namespace
 
-ResultatImpression Imprime(Etat& etat, const Graphes& graphes, QWidget* parent) {
-    QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setDocName(QStringLiteral("Ondalis"));
+Impression::Impression(QWidget* parent)
+    : imprimante_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    imprimante_->setDocName(QStringLiteral("Ondalis"));
     // Without any printer the dialog would propose a folder as the PDF file: name a file.
     if (QPrinterInfo::availablePrinters().isEmpty())
-        imprimante.setOutputFileName(QDir::home().filePath(QStringLiteral("Ondalis.pdf")));
-    QPrintDialog dialogue(&imprimante, parent);
-    if (dialogue.exec() != QDialog::Accepted) return ResultatImpression::Annulee;
-    return ImprimeGraphes(etat, graphes, imprimante) ? ResultatImpression::Imprimee
-                                                     : ResultatImpression::Echouee;
+        imprimante_->setOutputFileName(QDir::home().filePath(QStringLiteral("Ondalis.pdf")));
+    dialogue_ = std::make_unique<QPrintDialog>(imprimante_.get(), parent);
+}
+
+Impression::~Impression() = default;
+
+ResultatImpression Impression::Imprime(Etat& etat, const Graphes& graphes) {
+    if (dialogue_->exec() != QDialog::Accepted) return ResultatImpression::Annulee;
+    return ImprimeGraphes(etat, graphes, *imprimante_) ? ResultatImpression::Imprimee
+                                                       : ResultatImpression::Echouee;
 }
 
 bool ImprimeGraphes(Etat& etat, const Graphes& graphes, QPrinter& imprimante) {

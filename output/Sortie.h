@@ -4,6 +4,9 @@
 #include "calcul/Etat.h"
 #include "graphe/Graphes.h"
 
+#include <memory>
+
+class QPrintDialog;
 class QPrinter;
 class QWidget;
 class SurfaceGraphe;
@@ -17,8 +20,22 @@ enum class ResultatImpression {
 };
 
 // "Imprimer": the platform print dialog (installed printers, or a PDF file), then, on
-// confirmation, ImprimeGraphes on the chosen printer.
-ResultatImpression Imprime(Etat& etat, const Graphes& graphes, QWidget* parent);
+// confirmation, ImprimeGraphes on the chosen printer. A window keeps one, made at its first
+// print: asking the print system for its printers and building the dialog cost more than the
+// page itself, and the user finds the printer, file and settings of the last print again.
+class Impression {
+public:
+    explicit Impression(QWidget* parent);
+    ~Impression();
+    Impression(const Impression&) = delete;
+    Impression& operator=(const Impression&) = delete;
+
+    ResultatImpression Imprime(Etat& etat, const Graphes& graphes);
+
+private:
+    std::unique_ptr<QPrinter> imprimante_;
+    std::unique_ptr<QPrintDialog> dialogue_;
+};
 
 // Composes the page on `imprimante`: the rebuilt signal in the upper half and the harmonic
 // curves in the lower half, each as its surface shows it, rendered at the printer's

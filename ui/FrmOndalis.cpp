@@ -5,6 +5,7 @@
 #include "calcul/Twips.h"
 #include "graphe/Icone.h"
 #include "graphe/RectTwips.h"
+#include "output/Sortie.h"
 #include "ui/Accessibilite.h"
 #include "ui/Adaptateurs.h"
 #include "ui/FrmAide.h"

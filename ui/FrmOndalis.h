@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class ServicesApplication;
 class CurseurVertical;
@@ -26,6 +27,9 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTimer;
+namespace Calcul_Graphe {
+class Impression;
+}
 
 class FrmOndalis : public QMainWindow {
     Q_OBJECT
@@ -142,4 +146,5 @@ private:
     Calcul_Graphe::Etat& etat_;
     Calcul_Graphe::Graphes graphes_;
     ServicesApplication& services_;
+    std::unique_ptr<Calcul_Graphe::Impression> impression_; // at the first print
 };

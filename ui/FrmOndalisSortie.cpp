@@ -8,7 +8,8 @@
 #include <QMessageBox>
 
 void FrmOndalis::mnuImprimer_Click() {
-    if (Calcul_Graphe::Imprime(etat_, graphes_, this) != Calcul_Graphe::ResultatImpression::Echouee) return;
+    if (!impression_) impression_ = std::make_unique<Calcul_Graphe::Impression>(this);
+    if (impression_->Imprime(etat_, graphes_) != Calcul_Graphe::ResultatImpression::Echouee) return;
     // A page that never came out must not pass for printed.
     QMessageBox boite(QMessageBox::NoIcon, QStringLiteral("Ondalis"),
                       QStringLiteral("Impossible d'imprimer les graphes."), QMessageBox::Ok, this);
