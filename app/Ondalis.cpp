@@ -52,14 +52,23 @@ FrmGrapheSignal& Ondalis::frmGrapheSignal() {
     return *frmGrapheSignal_;
 }
 
-FrmOndalis& Ondalis::frmOndalis() {
+FrmOndalis& Ondalis::ConstruitPrincipale() {
+    // The graph windows come first: the main window draws on their surfaces.
     if (!frmOndalis_) {
-        // The graph windows come first: the main window draws on their surfaces.
         frmOndalis_ = new FrmOndalis(etat_, graphes(), *this);
-        // The load runs once the window is known, so the help panel it shows can read its width.
-        frmOndalis_->Form_Load();
+        principaleChargee_ = false;
     }
     return *frmOndalis_;
+}
+
+FrmOndalis& Ondalis::frmOndalis() {
+    FrmOndalis& principale = ConstruitPrincipale();
+    if (!principaleChargee_) {
+        principaleChargee_ = true;
+        // The load runs once the window is known, so the help panel it shows can read its width.
+        principale.Form_Load();
+    }
+    return principale;
 }
 
 FrmAide& Ondalis::frmAide() {
@@ -89,6 +98,8 @@ void Ondalis::Main() {
     // window goes straight to the bottom edge.
     DisposeFenetres();
     signal.show();
+    // Built while the display maps the signal window; loaded (placed) once its frame is known.
+    ConstruitPrincipale();
     AttendCadre(signal, DelaiCadreMs);
     DisposeFenetres();
     harmonic.show();

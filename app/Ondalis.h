@@ -59,11 +59,14 @@ public:
 private:
     // F5 in a graph window: back to their places, then the main window to the front.
     void toucheF5Graphe();
+    // The main window, built if need be but not loaded.
+    FrmOndalis& ConstruitPrincipale();
 
     Calcul_Graphe::Etat etat_;
     QPointer<FrmGrapheHarmonic> frmGrapheHarmonic_;
     QPointer<FrmGrapheSignal> frmGrapheSignal_;
     QPointer<FrmOndalis> frmOndalis_;
+    bool principaleChargee_ = false;
     QPointer<FrmAide> frmAide_;
     QPointer<FrmAbout> frmAbout_;
 };

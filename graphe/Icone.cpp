@@ -77,8 +77,11 @@ public:
         image.setDevicePixelRatio(ratio);
         peintre->drawPixmap(rect.topLeft(), image);
     }
+    // The sizes every window hands the display server, for title bars and task bars (any other
+    // size is still drawn when asked for). Launchers take the installed icons, up to 256 and the
+    // SVG; each size listed here is converted and sent for every window, at every start.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
     }
     QIconEngine* clone() const override { return new MoteurIcone; }
     QString key() const override { return QStringLiteral("ondalis"); }

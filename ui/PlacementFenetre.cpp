@@ -117,11 +117,25 @@ void PlaceCadre(QWidget& fenetre, RegleCadre regle) {
 void AttendCadre(QWidget& fenetre, int delaiMs) {
     if (EstEncadree(fenetre) || !fenetre.isVisible()) return;
     QEventLoop boucle;
-    QTimer sonde;
-    QObject::connect(&sonde, &QTimer::timeout, &boucle, [&] {
-        if (EstEncadree(fenetre) || !fenetre.isVisible()) boucle.quit();
-    });
-    sonde.start(5);
+    // Ends at the window's expose itself, not at the next tick of a poll.
+    class Guet : public QObject {
+    public:
+        Guet(QWidget& fenetre, QEventLoop& boucle) : fenetre_(fenetre), boucle_(boucle) {}
+
+    protected:
+        bool eventFilter(QObject*, QEvent* evenement) override {
+            if (evenement->type() == QEvent::Expose || evenement->type() == QEvent::Hide)
+                QTimer::singleShot(0, &boucle_, [this] {
+                    if (EstEncadree(fenetre_) || !fenetre_.isVisible()) boucle_.quit();
+                });
+            return false;
+        }
+
+    private:
+        QWidget& fenetre_;
+        QEventLoop& boucle_;
+    } guet(fenetre, boucle);
+    if (QWindow* w = fenetre.windowHandle()) w->installEventFilter(&guet);
     QTimer::singleShot(delaiMs, &boucle, &QEventLoop::quit);
     boucle.exec();
 }
