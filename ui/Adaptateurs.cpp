@@ -129,35 +129,65 @@ bool GrilleEntiere(const QPainter& peintre) {
 
 } // namespace
 
+namespace {
+
+// Everything of a slider's option its picture depends on, with the style and the ratio.
+QString CleCurseur(const QStyle& style, const QStyleOptionSlider& o, qreal ratio) {
+    QString cle = QStringLiteral("ondalis-curseur-") + style.name();
+    for (const qint64 v : {qint64(ratio * 100), qint64(o.rect.width()), qint64(o.rect.height()),
+                           qint64(o.minimum), qint64(o.maximum), qint64(o.sliderPosition),
+                           qint64(o.sliderValue), qint64(o.singleStep), qint64(o.pageStep),
+                           qint64(o.upsideDown), qint64(o.orientation), qint64(o.state),
+                           qint64(o.subControls), qint64(o.activeSubControls),
+                           qint64(o.direction), qint64(o.palette.cacheKey())})
+        cle += QLatin1Char('-') + QString::number(v);
+    return cle;
+}
+
+} // namespace
+
 void StyleBandes::drawComplexControl(ComplexControl controle, const QStyleOptionComplex* option,
                                      QPainter* peintre, const QWidget* widget) const {
-    constexpr int LignesParBande = 64;
-    const QTransform appareil = peintre->deviceTransform();
-    const QRect zone = appareil.mapRect(QRectF(option->rect)).toAlignedRect();
-    if (controle != CC_ScrollBar || zone.height() <= LignesParBande || !GrilleEntiere(*peintre))
+    const auto* curseur = qstyleoption_cast<const QStyleOptionSlider*>(option);
+    if (controle != CC_ScrollBar || !curseur || !GrilleEntiere(*peintre))
         return QProxyStyle::drawComplexControl(controle, option, peintre, widget);
     const qreal ratio = peintre->device()->devicePixelRatioF();
-    // The style covers the slider's rectangle before drawing on it, so each band, painted apart
-    // in device pixels, is opaque and lands as if it had been painted in place.
-    const QTransform versLogique = QTransform::fromScale(1 / ratio, 1 / ratio);
-    const QTransform retour = appareil.inverted() * peintre->worldTransform();
-    QImage bande(zone.width(), LignesParBande, QImage::Format_ARGB32_Premultiplied);
-    for (int y = zone.top(); y <= zone.bottom(); y += LignesParBande) {
-        const QTransform coin = QTransform::fromTranslate(zone.left(), y);
+    const QTransform appareil = peintre->deviceTransform();
+    const QRect zone = appareil.mapRect(QRectF(option->rect)).toAlignedRect();
+    const QString cle = CleCurseur(*baseStyle(), *curseur, ratio);
+    QPixmap image;
+    if (!QPixmapCache::find(cle, &image)) {
+        image = QPixmap::fromImage(ImageParBandes(*curseur, ratio, zone.size(), widget));
+        QPixmapCache::insert(cle, image);
+    }
+    // Device pixel for device pixel at the slider's place.
+    peintre->save();
+    peintre->setWorldTransform(QTransform::fromTranslate(zone.left(), zone.top()) *
+                               appareil.inverted() * peintre->worldTransform());
+    peintre->drawPixmap(QPoint(0, 0), image);
+    peintre->restore();
+}
+
+QImage StyleBandes::ImageParBandes(const QStyleOptionSlider& option, qreal ratio, QSize taille,
+                                   const QWidget* widget) const {
+    constexpr int LignesParBande = 64;
+    QImage image(taille, QImage::Format_ARGB32_Premultiplied);
+    QImage bande(taille.width(), LignesParBande, QImage::Format_ARGB32_Premultiplied);
+    QPainter assemblage(&image);
+    assemblage.setCompositionMode(QPainter::CompositionMode_Source);
+    for (int y = 0; y < taille.height(); y += LignesParBande) {
         bande.setDevicePixelRatio(ratio);
         bande.fill(Qt::transparent);
         {
             QPainter p(&bande);
-            p.setWorldTransform(appareil * coin.inverted() * versLogique);
-            QProxyStyle::drawComplexControl(controle, option, &p, widget);
+            p.setWorldTransform(QTransform::fromTranslate(-option.rect.left(),
+                                                          -option.rect.top() - y / ratio));
+            QProxyStyle::drawComplexControl(CC_ScrollBar, &option, &p, widget);
         }
         bande.setDevicePixelRatio(1);
-        peintre->save();
-        peintre->setWorldTransform(coin * retour);
-        peintre->drawImage(QPoint(0, 0), bande,
-                           QRect(0, 0, zone.width(), std::min(LignesParBande, zone.bottom() + 1 - y)));
-        peintre->restore();
+        assemblage.drawImage(QPoint(0, y), bande);
     }
+    return image;
 }
 
 void PeintPanneauLigne(QPainter& peintre, const QStyleOptionFrame& option, const QWidget* widget) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QImage>
 #include <QLineEdit>
 #include <QProxyStyle>
 #include <QScrollBar>
@@ -10,6 +11,7 @@
 class QFont;
 class QPainter;
 class QStyleOptionFrame;
+class QStyleOptionSlider;
 
 // A vertical slider whose top end is the greater value (+100 at the top, -100 at the bottom
 // after the load). "change" is emitted once per completed change (arrow, trough click, key,
@@ -82,10 +84,12 @@ public:
                      const QWidget* widget) const override;
 };
 
-// Qt's raster engine hands every fill or line of 96 device rows or more to its thread pool and
-// waits for it; for a slider that hand-over costs several times the painting itself. This style
-// paints the sliders in bands of fewer rows instead, each into a picture of its own that is then
-// copied in place, with the pixels of one pass.
+// The sliders' pictures, each painted once and kept (QPixmapCache) for as long as its look
+// stays the same: a reset shows eleven sliders alike. Qt's raster engine hands every fill or
+// line of 96 device rows or more to its thread pool and waits for it, which costs several
+// times the painting itself, so a picture is painted in bands of fewer rows and assembled;
+// the style covers the slider's rectangle, so the picture is opaque and lands as if painted in
+// place. Where it would not land on whole device pixels, the style paints directly.
 class StyleBandes : public QProxyStyle {
     Q_OBJECT
 public:
@@ -93,6 +97,10 @@ public:
 
     void drawComplexControl(ComplexControl controle, const QStyleOptionComplex* option,
                             QPainter* peintre, const QWidget* widget) const override;
+
+private:
+    QImage ImageParBandes(const QStyleOptionSlider& option, qreal ratio, QSize taille,
+                          const QWidget* widget) const;
 };
 
 // The frame and face of a line edit, as the widget's style draws it (PE_PanelLineEdit), from a

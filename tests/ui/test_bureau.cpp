@@ -289,11 +289,13 @@ QImage RenduCurseur(CurseurVertical& curseur, qreal ratio) {
 
 } // namespace
 
-// Sliders taller than a band are painted band by band, apart: whatever their height, value,
-// state and ratio, the pixels are those of one pass of the application's style.
+// Sliders are painted from pictures kept per look, taller ones painted band by band: whatever
+// their height, value, state and ratio, the pixels are those of one pass of the application's
+// style, and two looks never share a picture.
 TEST(Curseurs, PeintsParBandesCommeEnUnePasse) {
     struct Cas { int hauteur, valeur; bool actif; qreal ratio; };
-    for (const Cas& c : {Cas{50, 0, true, 1}, Cas{105, 100, true, 1}, Cas{105, -37, false, 1},
+    for (const Cas& c : {Cas{50, 0, true, 1}, Cas{105, 100, true, 1}, Cas{105, -60, true, 1},
+                         Cas{105, -37, false, 1},
                          Cas{129, 3, true, 1}, Cas{105, 20, true, 2}, Cas{300, -100, false, 2},
                          Cas{105, 50, true, 1.5}}) {
         QWidget fenetre;
