@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
@@ -145,6 +146,16 @@ const std::vector<ActionUtilisateur>& ActionsUtilisateur() {
         {"RAZ_OnzeRangs",
          {},
          [](Ondalis& app) { ReglageOnzeRangs(app.frmOndalis()); },
+         [](Ondalis& app, int) { app.frmOndalis().cmdRAZ->click(); }},
+        // The same, each slider look painted afresh: none of the pictures kept from earlier
+        // paints (sliders, value boxes' frames) is left when the reset comes.
+        {"RAZ_OnzeRangs_ImagesNeuves",
+         {},
+         [](Ondalis& app) {
+             ReglageOnzeRangs(app.frmOndalis());
+             AfficheTout();
+             QPixmapCache::clear();
+         },
          [](Ondalis& app, int) { app.frmOndalis().cmdRAZ->click(); }},
         {"Curseur_OnzeRangs",
          [](Ondalis& app) { ReglageOnzeRangs(app.frmOndalis()); },
