@@ -60,7 +60,8 @@ SurfaceGraphe::SurfaceGraphe(QWidget* parent) : QFrame(parent) {
 void SurfaceGraphe::Efface() {
     traits_.clear();
     seuilCompactage_ = 4096;
-    cacheValide_ = false;
+    // The cached image stays: a redraw that gives the very same lines keeps it.
+    suiteAVerifier_ = true;
     courbes_.clear();
     DefinitDescription(descriptionNue_);
     MetAJourDessin();
@@ -103,16 +104,17 @@ void SurfaceGraphe::Ligne(int x1, int y1, int x2, int y2, QColor couleur) {
     const Trait trait{VersEntier16Borne(x1), VersEntier16Borne(y1), VersEntier16Borne(x2),
                       VersEntier16Borne(y2), couleur.rgb()};
     // The lines reach the cached image at the next paint, all at once: a curve is one batch.
-    if (cacheValide_ && traitsEnCache_ == traits_.size()) MetAJourDessin();
+    MetAJourDessin();
     traits_.push_back(trait);
     if (traits_.size() >= seuilCompactage_) Compacte();
 }
 
 void SurfaceGraphe::Compacte() {
-    // The cached image counts its lines by their place in the list, which changes here.
+    // The cached image is brought up to the list, which then loses only hidden lines: the
+    // image is that of the shorter list too.
     if (cacheValide_) CompleteCache();
     traits_ = SansDoublons(traits_);
-    traitsEnCache_ = traits_.size();
+    if (cacheValide_) enCache_ = traits_;
     seuilCompactage_ = std::max<std::size_t>(4096, 2 * traits_.size());
 }
 
@@ -221,29 +223,46 @@ void SurfaceGraphe::Rend(QPainter& peintre, const QRectF& cible) const {
     peintre.restore();
 }
 
-void SurfaceGraphe::CompleteCache() const {
-    if (traitsEnCache_ >= traits_.size()) return;
+void SurfaceGraphe::RepeintCache(qreal ratio) const {
+    // Device pixels, ratio 1: lines are snapped to device pixels by hand.
+    if (cache_.size() != TailleAppareil(ratio))
+        cache_ = QImage(TailleAppareil(ratio), QImage::Format_RGB32);
     QPainter peintre(&cache_);
-    PeintTraits(peintre, traits_.data() + traitsEnCache_, traits_.data() + traits_.size(),
+    Peint(peintre, QPointF(0, 0), ratio, true);
+    cacheEchelle_ = ratio;
+    cacheValide_ = true;
+    enCache_ = traits_;
+    suiteAVerifier_ = false;
+}
+
+void SurfaceGraphe::CompleteCache() const {
+    // Since a clear, the lines continue those in the image only if they start with them all:
+    // a redraw of the same curves adds nothing; anything else is painted afresh.
+    if (suiteAVerifier_) {
+        suiteAVerifier_ = false;
+        const auto meme = [](const Trait& a, const Trait& b) {
+            return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 &&
+                   a.couleur == b.couleur;
+        };
+        if (traits_.size() < enCache_.size() ||
+            !std::equal(enCache_.begin(), enCache_.end(), traits_.begin(), meme))
+            return RepeintCache(cacheEchelle_);
+    }
+    if (enCache_.size() >= traits_.size()) return;
+    QPainter peintre(&cache_);
+    PeintTraits(peintre, traits_.data() + enCache_.size(), traits_.data() + traits_.size(),
                 QPoint(0, 0), cacheEchelle_);
-    traitsEnCache_ = traits_.size();
+    enCache_.insert(enCache_.end(), traits_.begin() + static_cast<std::ptrdiff_t>(enCache_.size()),
+                    traits_.end());
 }
 
 void SurfaceGraphe::paintEvent(QPaintEvent* evenement) {
     dessinDemande_ = false;
     const qreal ratio = devicePixelRatioF();
-    if (!cacheValide_ || cacheEchelle_ != ratio) {
-        // Device pixels, ratio 1: lines are snapped to device pixels by hand.
-        if (cache_.size() != TailleAppareil(ratio))
-            cache_ = QImage(TailleAppareil(ratio), QImage::Format_RGB32);
-        QPainter peintre(&cache_);
-        Peint(peintre, QPointF(0, 0), ratio, true);
-        cacheEchelle_ = ratio;
-        cacheValide_ = true;
-        traitsEnCache_ = traits_.size();
-    } else {
+    if (!cacheValide_ || cacheEchelle_ != ratio)
+        RepeintCache(ratio);
+    else
         CompleteCache();
-    }
     QPainter peintre(this);
     const QRect contenu = contentsRect();
     const QRect dessin(contenu.topLeft(), QSize(LargeurDessin, HauteurDessin));

@@ -50,7 +50,7 @@ public:
     std::vector<Trait> Traits() const;
     // The lines kept in memory: at most about twice those that show, however often the same
     // curves are drawn again without a clear.
-    std::size_t TraitsEnMemoire() const { return traits_.size(); }
+    std::size_t TraitsEnMemoire() const { return traits_.size() + enCache_.size(); }
 
     // What the surface shows, in a short sentence for screen readers. They are told of a change
     // once the current event is handled, so a redraw that clears and draws again is one notice.
@@ -84,8 +84,10 @@ private:
     void Compacte();
     // Asks for a paint of the drawing area (the border stays as it is).
     void MetAJourDessin();
-    // Paints into the cached image the lines drawn since it was last brought up to date.
+    // Brings the cached image up to the lines: those drawn since, or everything afresh when
+    // the lines no longer continue the ones it holds.
     void CompleteCache() const;
+    void RepeintCache(qreal ratio) const;
 
     // A line drawn again over exactly the same ends hides the earlier one completely, so the
     // earlier one can be dropped without changing the picture at any scale. Done in batches
@@ -102,7 +104,8 @@ private:
     mutable QImage cache_;
     mutable double cacheEchelle_ = 1.0;
     mutable bool cacheValide_ = false;
-    mutable std::size_t traitsEnCache_ = 0; // traits_[0, traitsEnCache_) are in cache_
+    mutable std::vector<Trait> enCache_; // the lines in cache_, in the order painted
+    mutable bool suiteAVerifier_ = false; // a clear came: do the lines still continue enCache_?
     bool dessinDemande_ = false;            // a paint of the drawing area is on its way
     mutable QImage fondCache_;
     mutable double fondEchelle_ = 1.0;
