@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTest>
 #include <utility>
 #include <vector>
 #include <gtest/gtest.h>
@@ -124,6 +125,7 @@ TEST(SurfaceGraphe, ApresUnEffacementLImageSuitLesNouveauxTraits) {
         SurfaceGraphe surface, temoin;
         surface.resize(SurfaceGraphe::LargeurDessin + 4, SurfaceGraphe::HauteurDessin + 4);
         surface.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&surface));
         dessine(surface, avant);
         surface.repaint();
         surface.Efface();
