@@ -307,18 +307,26 @@ void FrmOndalis::ConstruitMenus() {
             menu->setObjectName(e.nom);
             menu->menuAction()->setObjectName(e.nom);
             menus.insert(e.nom, menu);
-            *membresMenus.value(e.nom) = menu;
+            MembreLie(membresMenus, e.nom) = menu;
             continue;
         }
-        QAction* action = menus.value(e.parent)->addAction(e.texte);
+        QMenu* parent = menus.value(e.parent);
+        if (!parent) throw std::logic_error("pas de tel menu : " + e.parent.toStdString());
+        QAction* action = parent->addAction(e.texte);
         action->setObjectName(e.nom);
         if (!e.raccourci.isEmpty()) {
             action->setShortcut(QKeySequence(e.raccourci, QKeySequence::PortableText));
             action->setShortcutContext(Qt::WindowShortcut);
         }
         action->setEnabled(e.actif);
-        *membresEntrees.value(e.nom) = action;
+        MembreLie(membresEntrees, e.nom) = action;
     }
+    // Every member the window names has its line in the design.
+    for (QMenu** menu : membresMenus)
+        if (!*menu) throw std::logic_error("menu absent du dessin : " + membresMenus.key(menu).toStdString());
+    for (QAction** entree : membresEntrees)
+        if (!*entree)
+            throw std::logic_error("entrée absente du dessin : " + membresEntrees.key(entree).toStdString());
 }
 
 void FrmOndalis::ConnecteEvenements() {

@@ -76,6 +76,15 @@ T* ControleLie(const QHash<QString, QWidget*>& widgets, const QString& nom, int 
     return controle;
 }
 
+// The window's member named `nom` in `membres`, to bind a menu or an entry of the design to.
+// A name the window does not list throws std::logic_error, like a misspelt control.
+template <class T>
+T*& MembreLie(const QHash<QString, T**>& membres, const QString& nom) {
+    T** membre = membres.value(nom);
+    if (!membre) throw std::logic_error("pas de tel membre : " + nom.toStdString());
+    return *membre;
+}
+
 // Menus: the top-level menus and their entries, with caption, shortcut and state.
 struct EntreeMenu {
     QString nom;

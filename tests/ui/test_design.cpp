@@ -369,4 +369,11 @@ TEST(Liaison, SansLigneDuDessinElleEchoue) {
         }
         EXPECT_EQ(lie, c.lie) << c.nom << "(" << c.index << ")";
     }
+    // A menu entry the window does not list fails the same way.
+    QAction* entree = nullptr;
+    const QHash<QString, QAction**> membres = {{"mnuRang", &entree}};
+    QAction action(nullptr);
+    DessinOndalis::MembreLie(membres, "mnuRang") = &action;
+    EXPECT_EQ(entree, &action);
+    EXPECT_THROW(DessinOndalis::MembreLie(membres, "mnuRangs"), std::logic_error);
 }
