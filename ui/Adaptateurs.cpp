@@ -127,21 +127,23 @@ bool GrilleEntiere(const QPainter& peintre) {
            Entier(appareil.dy());
 }
 
-} // namespace
-
-namespace {
-
-// Everything of a slider's option its picture depends on, with the style and the ratio.
-QString CleCurseur(const QStyle& style, const QStyleOptionSlider& o, qreal ratio) {
-    QString cle = QStringLiteral("ondalis-curseur-") + style.name();
-    for (const qint64 v : {qint64(ratio * 100), qint64(o.rect.width()), qint64(o.rect.height()),
-                           qint64(o.minimum), qint64(o.maximum), qint64(o.sliderPosition),
-                           qint64(o.sliderValue), qint64(o.singleStep), qint64(o.pageStep),
-                           qint64(o.upsideDown), qint64(o.orientation), qint64(o.state),
-                           qint64(o.subControls), qint64(o.activeSubControls),
-                           qint64(o.direction), qint64(o.palette.cacheKey())})
+// The key of a kept picture: what it shows, the style that paints it, and every value of the
+// option and the ratio that its pixels depend on.
+QString CleImage(QLatin1StringView genre, const QStyle& style, qreal ratio,
+                 std::initializer_list<qint64> valeurs) {
+    QString cle = QStringLiteral("ondalis-") + genre + QLatin1Char('-') + style.name() +
+                  QLatin1Char('-') + QString::number(ratio);
+    for (const qint64 v : valeurs)
         cle += QLatin1Char('-') + QString::number(v);
     return cle;
+}
+
+QString CleCurseur(const QStyle& style, const QStyleOptionSlider& o, qreal ratio) {
+    return CleImage(QLatin1StringView("curseur"), style, ratio,
+                    {o.rect.width(), o.rect.height(), o.minimum, o.maximum, o.sliderPosition,
+                     o.sliderValue, o.singleStep, o.pageStep, o.upsideDown, o.orientation,
+                     qint64(o.state), qint64(o.subControls), qint64(o.activeSubControls),
+                     o.direction, o.palette.cacheKey()});
 }
 
 } // namespace
@@ -195,13 +197,11 @@ void PeintPanneauLigne(QPainter& peintre, const QStyleOptionFrame& option, const
     if (!GrilleEntiere(peintre))
         return style->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &peintre, widget);
     const qreal ratio = peintre.device()->devicePixelRatioF();
-    const QString cle = QStringLiteral("ondalis-panneau-%1-%2x%3-%4-%5-%6")
-                            .arg(style->name())
-                            .arg(option.rect.width())
-                            .arg(option.rect.height())
-                            .arg(ratio)
-                            .arg(static_cast<int>(option.state))
-                            .arg(option.palette.cacheKey());
+    const QString cle = CleImage(
+        QLatin1StringView("panneau"), *style, ratio,
+        {option.rect.width(), option.rect.height(), qint64(option.state), option.lineWidth,
+         option.midLineWidth, qint64(option.features), option.direction,
+         option.palette.cacheKey()});
     QPixmap image;
     if (!QPixmapCache::find(cle, &image)) {
         image = QPixmap(option.rect.size() * ratio);
