@@ -69,7 +69,8 @@ TEST(DoubleHorsDomaineSimpleConvertiAvantLeControle, ComparaisonAuPlusGrandFlott
         {std::nextafter(moitieAuDessus, 0.0), FLT_MAX},   {-std::nextafter(moitieAuDessus, 0.0), -FLT_MAX},
         {moitieAuDessus, {}},                             {-moitieAuDessus, {}},
         {1e39, {}}, {1e300, {}}, {DBL_MAX, {}}, {-DBL_MAX, {}}, {HUGE_VAL, {}}, {-HUGE_VAL, {}},
-        {NAN, {}},  {1e-50, 0.0f}, {-1e-50, -0.0f}, {0x1p-149, 0x1p-149f}, {0.1, 0.1f}};
+        {NAN, {}},  {1e-50, 0.0f}, {-1e-50, -0.0f}, {0x1p-149, 0x1p-149f}, {0.1, 0.1f},
+        {-0x1.000783p-127, -0x1.000784p-127f}}; // a subnormal rounded up, not cut
     for (const auto& c : cas) {
         float stocke = 0.0f;
         const auto erreur = NatureErreur([&] { stocke = VersSimple(c.x); });
