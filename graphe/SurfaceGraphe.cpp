@@ -240,12 +240,8 @@ void SurfaceGraphe::CompleteCache() const {
     // a redraw of the same curves adds nothing; anything else is painted afresh.
     if (suiteAVerifier_) {
         suiteAVerifier_ = false;
-        const auto meme = [](const Trait& a, const Trait& b) {
-            return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 &&
-                   a.couleur == b.couleur;
-        };
         if (traits_.size() < enCache_.size() ||
-            !std::equal(enCache_.begin(), enCache_.end(), traits_.begin(), meme))
+            !std::equal(enCache_.begin(), enCache_.end(), traits_.begin()))
             return RepeintCache(cacheEchelle_);
     }
     if (enCache_.size() >= traits_.size()) return;

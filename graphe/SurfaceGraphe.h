@@ -45,6 +45,7 @@ public:
     struct Trait {
         std::int16_t x1, y1, x2, y2;
         QRgb couleur;
+        friend bool operator==(const Trait&, const Trait&) = default;
     };
     // The lines that still show, in the order drawn.
     std::vector<Trait> Traits() const;

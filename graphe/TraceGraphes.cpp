@@ -15,10 +15,6 @@ void DessinePolyligne(SurfaceGraphe& surface, const Polyligne& points, Rvb coule
         surface.Ligne(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, stylo);
 }
 
-} // namespace
-
-namespace {
-
 void TraceCourbe(const Etat& etat, const Graphes& graphes, std::int16_t n) {
     if (!graphes.harmonic) return;
     DessinePolyligne(*graphes.harmonic, PolyligneHarmonique(etat, n), CouleurRang(n));

@@ -11,9 +11,8 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
-// The shown value is the negated internal one: QScrollBar puts its minimum at the top, and only
-// a plain range makes the top arrow, PageUp and the groove above the thumb raise the value.
 namespace {
 // One band style for every slider, for the application's lifetime.
 QStyle* StyleCurseurs() {
@@ -26,6 +25,8 @@ QStyle* StyleCurseurs() {
 }
 } // namespace
 
+// The shown value is the negated internal one: QScrollBar puts its minimum at the top, and only
+// a plain range makes the top arrow, PageUp and the groove above the thumb raise the value.
 CurseurVertical::CurseurVertical(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
     setStyle(StyleCurseurs());
     setTracking(false);
@@ -60,10 +61,7 @@ void ZoneValeur::paintEvent(QPaintEvent* evenement) {
     // One pixel of air between the value and the frame.
     const QRect contenu =
         style()->subElementRect(QStyle::SE_LineEditContents, &panneau, this).adjusted(1, 0, -1, 0);
-    const qreal largeur = contenu.width();
-    if (police_.texte != text() || police_.largeur != largeur || police_.base != font())
-        police_ = {text(), largeur, font(), PoliceAjustee(font(), text(), largeur)};
-    peintre.setFont(police_.ajustee);
+    peintre.setFont(PoliceAjustee(font(), text(), contenu.width()));
     style()->drawItemText(&peintre, contenu,
                           QStyle::visualAlignment(layoutDirection(), alignment()), panneau.palette,
                           isEnabled(), text(), QPalette::Text);
@@ -138,6 +136,16 @@ QString CleImage(QLatin1StringView genre, const QStyle& style, qreal ratio,
     return cle;
 }
 
+// The picture under `cle`, painted by `peint` when the cache has none.
+QPixmap ImageGardee(const QString& cle, const std::function<QPixmap()>& peint) {
+    QPixmap image;
+    if (!QPixmapCache::find(cle, &image)) {
+        image = peint();
+        QPixmapCache::insert(cle, image);
+    }
+    return image;
+}
+
 QString CleCurseur(const QStyle& style, const QStyleOptionSlider& o, qreal ratio) {
     return CleImage(QLatin1StringView("curseur"), style, ratio,
                     {o.rect.width(), o.rect.height(), o.minimum, o.maximum, o.sliderPosition,
@@ -156,12 +164,9 @@ void StyleBandes::drawComplexControl(ComplexControl controle, const QStyleOption
     const qreal ratio = peintre->device()->devicePixelRatioF();
     const QTransform appareil = peintre->deviceTransform();
     const QRect zone = appareil.mapRect(QRectF(option->rect)).toAlignedRect();
-    const QString cle = CleCurseur(*baseStyle(), *curseur, ratio);
-    QPixmap image;
-    if (!QPixmapCache::find(cle, &image)) {
-        image = QPixmap::fromImage(ImageParBandes(*curseur, ratio, zone.size(), widget));
-        QPixmapCache::insert(cle, image);
-    }
+    const QPixmap image = ImageGardee(CleCurseur(*baseStyle(), *curseur, ratio), [&] {
+        return QPixmap::fromImage(ImageParBandes(*curseur, ratio, zone.size(), widget));
+    });
     // Device pixel for device pixel at the slider's place.
     peintre->save();
     peintre->setWorldTransform(QTransform::fromTranslate(zone.left(), zone.top()) *
@@ -202,17 +207,16 @@ void PeintPanneauLigne(QPainter& peintre, const QStyleOptionFrame& option, const
         {option.rect.width(), option.rect.height(), qint64(option.state), option.lineWidth,
          option.midLineWidth, qint64(option.features), option.direction,
          option.palette.cacheKey()});
-    QPixmap image;
-    if (!QPixmapCache::find(cle, &image)) {
-        image = QPixmap(option.rect.size() * ratio);
-        image.setDevicePixelRatio(ratio);
-        image.fill(Qt::transparent);
-        QPainter p(&image);
+    const QPixmap image = ImageGardee(cle, [&] {
+        QPixmap panneau(option.rect.size() * ratio);
+        panneau.setDevicePixelRatio(ratio);
+        panneau.fill(Qt::transparent);
+        QPainter p(&panneau);
         p.translate(-option.rect.topLeft());
         style->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &p, widget);
         p.end();
-        QPixmapCache::insert(cle, image);
-    }
+        return panneau;
+    });
     peintre.drawPixmap(option.rect.topLeft(), image);
 }
 

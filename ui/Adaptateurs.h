@@ -1,7 +1,6 @@
 // Small adapters where a Qt widget behaves differently from what the program relies on.
 #pragma once
 
-#include <QFont>
 #include <QImage>
 #include <QLineEdit>
 #include <QProxyStyle>
@@ -44,16 +43,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
-
-private:
-    // The font the value was last drawn in, for that text, width and widget font: measuring
-    // the text again at each paint would find the same.
-    struct PoliceRetenue {
-        QString texte;
-        qreal largeur = -1;
-        QFont base, ajustee;
-    };
-    PoliceRetenue police_;
 };
 
 // A text box that reports clicks and double clicks (the amplitude texts).

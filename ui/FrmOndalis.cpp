@@ -284,7 +284,6 @@ void FrmOndalis::ConstruitControles() {
 }
 
 void FrmOndalis::ConstruitMenus() {
-    QHash<QString, QMenu*> menus;
     const QHash<QString, QMenu**> membresMenus = {{"mnuFichier", &mnuFichier},
                                                   {"mnuEdition", &mnuEdition},
                                                   {"mnuOptions", &mnuOptions},
@@ -306,12 +305,11 @@ void FrmOndalis::ConstruitMenus() {
             QMenu* menu = menuBar()->addMenu(e.texte);
             menu->setObjectName(e.nom);
             menu->menuAction()->setObjectName(e.nom);
-            menus.insert(e.nom, menu);
             MembreLie(membresMenus, e.nom) = menu;
             continue;
         }
-        QMenu* parent = menus.value(e.parent);
-        if (!parent) throw std::logic_error("pas de tel menu : " + e.parent.toStdString());
+        QMenu* parent = MembreLie(membresMenus, e.parent);
+        if (!parent) throw std::logic_error("menu après ses entrées : " + e.parent.toStdString());
         QAction* action = parent->addAction(e.texte);
         action->setObjectName(e.nom);
         if (!e.raccourci.isEmpty()) {
@@ -322,11 +320,8 @@ void FrmOndalis::ConstruitMenus() {
         MembreLie(membresEntrees, e.nom) = action;
     }
     // Every member the window names has its line in the design.
-    for (QMenu** menu : membresMenus)
-        if (!*menu) throw std::logic_error("menu absent du dessin : " + membresMenus.key(menu).toStdString());
-    for (QAction** entree : membresEntrees)
-        if (!*entree)
-            throw std::logic_error("entrée absente du dessin : " + membresEntrees.key(entree).toStdString());
+    VerifieTousLies(membresMenus);
+    VerifieTousLies(membresEntrees);
 }
 
 void FrmOndalis::ConnecteEvenements() {

@@ -85,6 +85,13 @@ T*& MembreLie(const QHash<QString, T**>& membres, const QString& nom) {
     return *membre;
 }
 
+// Throws std::logic_error naming the first member of `membres` left unbound.
+template <class T>
+void VerifieTousLies(const QHash<QString, T**>& membres) {
+    for (auto it = membres.cbegin(); it != membres.cend(); ++it)
+        if (!*it.value()) throw std::logic_error("absent du dessin : " + it.key().toStdString());
+}
+
 // Menus: the top-level menus and their entries, with caption, shortcut and state.
 struct EntreeMenu {
     QString nom;
