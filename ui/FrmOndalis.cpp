@@ -12,6 +12,7 @@
 #include "ui/FrmOndalisDesign.h"
 #include "ui/Garde.h"
 #include "ui/ImagesSignaux.h"
+#include "ui/PremiereLigne.h"
 #include "ui/TextesAide.h"
 
 #include <QCheckBox>
@@ -98,8 +99,12 @@ QWidget* CreeWidget(const Controle& c, QWidget* parent) {
         liste->setStyle(style);
         return liste;
     }
-    case Genre::Texte:
-        return c.drapeaux & LectureSeule ? new ZoneValeur(parent) : new QLineEdit(parent);
+    case Genre::Texte: {
+        if (c.drapeaux & LectureSeule) return new ZoneValeur(parent);
+        auto* boite = new QLineEdit(parent);
+        boite->setValidator(new PremiereLigne(boite));
+        return boite;
+    }
     case Genre::TexteAmplitude:
         return new ZoneTexte(parent);
     case Genre::Curseur: {

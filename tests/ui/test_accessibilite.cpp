@@ -97,7 +97,7 @@ TEST_F(Accessibilite, NomsRolesEtAidesDesControles) {
     }
 }
 
-TEST_F(Accessibilite, LesFenetresSontDesFenetresEtLesSurfacesDesGraphesNommes) {
+TEST_F(Accessibilite, LesFenetresLesSurfacesLaBarreDeMenusEtLaListeDeroulanteSontNommees) {
     const struct {
         QWidget* objet;
         QAccessible::Role role;
@@ -109,6 +109,8 @@ TEST_F(Accessibilite, LesFenetresSontDesFenetresEtLesSurfacesDesGraphesNommes) {
         {&app.frmAide(), QAccessible::Window, "Aide", ""},
         {&signal(), QAccessible::Chart, "Graphe du signal", "Aucun signal tracé"},
         {&harmoniques(), QAccessible::Chart, "Graphe des Harmoniques", "Aucun rang validé"},
+        {f().menuBar(), QAccessible::MenuBar, "Barre de menus", ""},
+        {f().cboChoixSignal->view(), QAccessible::List, "Liste des signaux prédéfinis", ""},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
@@ -169,7 +171,8 @@ TEST_F(Accessibilite, LAideDeLAmplitudeSuitLeVerrouDuCurseur) {
     }
 }
 
-TEST_F(Accessibilite, LImageDuSignalPorteLeNomDuSignalChoisi) {
+// The list keeps its label as its name, the choice is its value.
+TEST_F(Accessibilite, LImageDuSignalPorteLeNomDuSignalChoisiEtLaListeLeGardeEnValeur) {
     ChoisitMode(1);
     const char* signaux[] = {"Signal triangulaire", "Signal dents de scie", "Signal rectangulaire"};
     const int index[] = {1, 2, 0};
@@ -177,6 +180,8 @@ TEST_F(Accessibilite, LImageDuSignalPorteLeNomDuSignalChoisi) {
         ChoisitSignal(index[i]);
         EXPECT_EQ(Nom(f().imgSignal), signaux[i]);
         EXPECT_EQ(Acces(f().imgSignal)->role(), QAccessible::Graphic);
+        EXPECT_EQ(Nom(f().cboChoixSignal), "Signal prédéfini");
+        EXPECT_EQ(Acces(f().cboChoixSignal)->text(QAccessible::Value), signaux[i]);
     }
 }
 
