@@ -13,6 +13,7 @@
 #include "ui/Garde.h"
 #include "ui/ImagesSignaux.h"
 #include "ui/PremiereLigne.h"
+#include "ui/StyleCase.h"
 #include "ui/TextesAide.h"
 
 #include <QCheckBox>
@@ -78,8 +79,11 @@ QWidget* CreeWidget(const Controle& c, QWidget* parent) {
     }
     case Genre::Bouton:
         return new QPushButton(parent);
-    case Genre::Case:
-        return new QCheckBox(parent);
+    case Genre::Case: {
+        auto* caseACocher = new QCheckBox(parent);
+        caseACocher->setStyle(StyleCase::Commun());
+        return caseACocher;
+    }
     case Genre::Etiquette:
     case Genre::Image: {
         // Transparent unless its row gives it a background colour (FondBordure).

@@ -1,5 +1,5 @@
 // The main window on a real desktop: values and list items whole in their boxes at any scale,
-// every text readable under any system palette, the duty-cycle message in the user's locale,
+// every text and check box readable under any system palette, the duty-cycle message in the user's locale,
 // the empty picture box, and hover texts that leave a disabled control alone.
 #include "test_comportement_commun.h"
 
@@ -213,6 +213,27 @@ TEST(Palettes, ChaqueTexteResteLisibleEtLAideGardeSesCouleurs) {
                 ++vus;
             }
         EXPECT_GT(vus, 80);
+        // An unticked square stands out from what lies behind it by 3:1, the bar for the parts
+        // of a control, measured on the window's pixels; a locked one may be dimmed.
+        const QImage image = f.grab().toImage();
+        int cases = 0;
+        for (const QCheckBox* c : f.findChildren<QCheckBox*>()) {
+            if (!c->isVisible() || !c->isEnabled()) continue;
+            QStyleOptionButton option;
+            option.initFrom(c);
+            const QRect carre = VersAppareil(
+                c->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, c)
+                    .translated(c->mapTo(&f, QPoint())),
+                image.devicePixelRatio());
+            const QColor fond = Couleurs(c).second;
+            double ecart = 1;
+            for (int y = carre.top(); y <= carre.bottom(); ++y)
+                for (int x = carre.left(); x <= carre.right(); ++x)
+                    ecart = std::max(ecart, Contraste(image.pixelColor(x, y), fond));
+            EXPECT_GE(ecart, 3.0) << c->objectName().toStdString() << " sur " << fond.name().toStdString();
+            ++cases;
+        }
+        EXPECT_GE(cases, 10);
         const auto [texte, fond] = Couleurs(app.frmAide().lblInfo);
         EXPECT_EQ(texte.name() + " " + fond.name(), "#0000c0 #ffe0c0");
     }
