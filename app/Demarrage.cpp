@@ -97,11 +97,15 @@ std::vector<char*> ArgumentsAvecPlateforme(int argc, char** argv) {
                              return std::strcmp(a, "-platform") == 0 ||
                                     std::strcmp(a, "--platform") == 0;
                          });
-    if (!choisie && !qEnvironmentVariableIsEmpty("DISPLAY")) {
-        static char option[] = "-platform";
-        static char plateformes[] = "xcb;wayland";
+    static char option[] = "-platform";
+    static char xPuisWayland[] = "xcb;wayland";
+    static char wayland[] = "wayland";
+    // Qt itself looks for Wayland only where XDG_SESSION_TYPE says so, which a compositor
+    // started from a console does not.
+    char* plateformes = qEnvironmentVariableIsEmpty("DISPLAY") ? nullptr : xPuisWayland;
+    if (!plateformes && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) plateformes = wayland;
+    if (!choisie && plateformes)
         arguments.insert(arguments.begin() + std::min(argc, 1), {option, plateformes});
-    }
     arguments.push_back(nullptr);
     return arguments;
 }

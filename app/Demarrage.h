@@ -18,7 +18,7 @@ void ProtegeDescripteurs();
 // The arguments for QApplication (null-terminated, argc = size() - 1). In a session that offers
 // X, with no platform chosen (no -platform, no QT_QPA_PLATFORM), X comes first: the layout of the
 // four windows needs the placement X gives clients and Wayland does not. Wayland follows, for
-// an X server that does not answer.
+// an X server that does not answer; with Wayland alone, Wayland.
 std::vector<char*> ArgumentsAvecPlateforme(int argc, char** argv);
 
 // Holds Qt's messages back while QApplication opens the display. If it cannot, the process ends

@@ -49,16 +49,19 @@ lance env -u QT_QPA_PLATFORM "${wayland[@]}" "$binaire"
 sur_x "session Wayland avec X"
 arrete_programme
 
-# Wayland alone: the program stays up (a refusal would end it with a message at once).
-lance env -u QT_QPA_PLATFORM -u DISPLAY "${wayland[@]}" "$binaire"
-sleep 3
-if kill -0 "$pid_programme" 2>/dev/null; then
-    echo "OK (Wayland seul) : le programme tourne"
-else
-    echo "ÉCHEC (Wayland seul) : le programme s'est arrêté (voir $dossier/programme.log)"
-    echec=1
-fi
-arrete_programme
+# Wayland alone, also in a session started from a console (no XDG_SESSION_TYPE): the program
+# stays up (a refusal would end it with a message at once).
+for session in XDG_SESSION_TYPE=wayland XDG_SESSION_TYPE=tty; do
+    lance env -u QT_QPA_PLATFORM -u DISPLAY "${wayland[@]}" "$session" "$binaire"
+    sleep 3
+    if kill -0 "$pid_programme" 2>/dev/null; then
+        echo "OK (Wayland seul, $session) : le programme tourne"
+    else
+        echo "ÉCHEC (Wayland seul, $session) : le programme s'est arrêté (voir $dossier/programme.log)"
+        echec=1
+    fi
+    arrete_programme
+done
 
 env -u XDG_RUNTIME_DIR "$binaire" >>"$dossier/programme.log" 2>&- &
 pid_programme=$!
