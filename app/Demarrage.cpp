@@ -33,8 +33,9 @@ QString AffichageInaccessible() {
     return QStringLiteral("ondalis : aucun affichage graphique accessible (%1).\n"
                           "Lancer le programme dans une session graphique, ou sous Xvfb :\n"
                           "  xvfb-run -a ondalis\n")
-        .arg(affichage.isEmpty() ? QStringLiteral("DISPLAY n'est pas défini")
-                                 : QStringLiteral("l'affichage « %1 » ne répond pas").arg(affichage));
+        .arg(affichage.isEmpty()
+                 ? QStringLiteral("DISPLAY n'est pas défini")
+                 : QStringLiteral("l'affichage « %1 » ne répond pas").arg(affichage));
 }
 
 QString PlateformeChoisie() {
@@ -46,8 +47,9 @@ QString PlateformeChoisie() {
 
 QString ModuleIntrouvable(const QString& fatal) {
     const QString choix = PlateformeChoisie();
-    QString texte = QStringLiteral("ondalis : le module d'affichage %1de Qt n'a pas pu être chargé.\n")
-                        .arg(choix.isEmpty() ? QString() : "« " + choix + " » ");
+    QString texte =
+        QStringLiteral("ondalis : le module d'affichage %1de Qt n'a pas pu être chargé.\n")
+            .arg(choix.isEmpty() ? QString() : "« " + choix + " » ");
     // Qt's own words, plugin by plugin, then its list of the plugins it found.
     QStringList raisons = RaisonsPlateforme;
     const QString disponibles = fatal.trimmed().section(u'\n', -1).trimmed();
@@ -63,14 +65,15 @@ void GardeOuverture(QtMsgType type, const QMessageLogContext& contexte, const QS
         // first thing to mend. Qt's own options are known here too, since Qt has not taken them.
         QCommandLineParser analyseur;
         analyseur.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        for (const char* nom : {"h", "help", "v", "version", "reverse", "widgetcount", "nograb",
-                                "dograb", "sync"})
+        for (const char* nom :
+             {"h", "help", "v", "version", "reverse", "widgetcount", "nograb", "dograb", "sync"})
             analyseur.addOption(QCommandLineOption(QString::fromLatin1(nom)));
         for (const char* nom :
              {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
               "qwindowicon", "qwindowtitle", "session", "display", "geometry", "title", "name",
               "visual", "style", "stylesheet", "qmljsdebugger"})
-            analyseur.addOption(QCommandLineOption(QString::fromLatin1(nom), {}, QStringLiteral("x")));
+            analyseur.addOption(
+                QCommandLineOption(QString::fromLatin1(nom), {}, QStringLiteral("x")));
         analyseur.parse(ArgumentsDonnes);
         if (RefuseArgumentInconnu(analyseur, false)) std::_Exit(EXIT_FAILURE);
         Abandonne(XMuet ? AffichageInaccessible() : ModuleIntrouvable(message));
@@ -92,11 +95,11 @@ void ProtegeDescripteurs() {
 
 std::vector<char*> ArgumentsAvecPlateforme(int argc, char** argv) {
     std::vector<char*> arguments(argv, argv + argc);
-    const bool choisie = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
-                         std::any_of(arguments.begin(), arguments.end(), [](const char* a) {
-                             return std::strcmp(a, "-platform") == 0 ||
-                                    std::strcmp(a, "--platform") == 0;
-                         });
+    const bool choisie =
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+        std::any_of(arguments.begin(), arguments.end(), [](const char* a) {
+            return std::strcmp(a, "-platform") == 0 || std::strcmp(a, "--platform") == 0;
+        });
     static char option[] = "-platform";
     static char xPuisWayland[] = "xcb;wayland";
     static char wayland[] = "wayland";

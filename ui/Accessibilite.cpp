@@ -5,12 +5,12 @@
 #include "ui/RoutinesOndalis.h"
 #include "ui/TextesAide.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QEvent>
-#include <QAbstractItemView>
 #include <QLabel>
 #include <QMenuBar>
 #include <array>

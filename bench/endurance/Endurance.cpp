@@ -2,18 +2,18 @@
 // slider moves, ticks, signal choices, duty cycles, "RAZ", the higher ranks, the last rank, the
 // mode switch, "Calculer et Tracer", clipboard copies, printing (to a PDF file, through the
 // dialog), closing a graph window, the help panel or the About box and bringing it back; the
-// screen is brought up to date after each event. Prints the resident memory after 1,000, 10,000, 50,000 and 100,000 events (or
-// the counts given), so that a growth that does not level off shows.
+// screen is brought up to date after each event. Prints the resident memory after 1,000, 10,000,
+// 50,000 and 100,000 events (or the counts given), so that a growth that does not level off shows.
 //   endurance_memoire [graine] [evenements...]
 #include "../ihm/Actions.h"
 
 #include "app/Ondalis.h"
 #include "graphe/FrmGrapheHarmonic.h"
 #include "graphe/FrmGrapheSignal.h"
-#include "ui/FrmAbout.h"
-#include "ui/FrmAide.h"
 #include "output/Sortie.h"
 #include "ui/Adaptateurs.h"
+#include "ui/FrmAbout.h"
+#include "ui/FrmAide.h"
 #include "ui/FrmOndalis.h"
 
 #include <QApplication>
@@ -25,8 +25,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-#include <QTimer>
 #include <QPushButton>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <random>

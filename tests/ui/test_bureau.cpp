@@ -1,6 +1,6 @@
 // The main window on a real desktop: values and list items whole in their boxes at any scale,
-// every text and check box readable under any system palette, the duty-cycle message in the user's locale,
-// the empty picture box, and hover texts that leave a disabled control alone.
+// every text and check box readable under any system palette, the duty-cycle message in the user's
+// locale, the empty picture box, and hover texts that leave a disabled control alone.
 #include "test_comportement_commun.h"
 
 #include "ui/FrmAbout.h"
@@ -221,16 +221,17 @@ TEST(Palettes, ChaqueTexteResteLisibleEtLAideGardeSesCouleurs) {
             if (!c->isVisible() || !c->isEnabled()) continue;
             QStyleOptionButton option;
             option.initFrom(c);
-            const QRect carre = VersAppareil(
-                c->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, c)
-                    .translated(c->mapTo(&f, QPoint())),
-                image.devicePixelRatio());
+            const QRect logique =
+                c->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, c);
+            const QRect carre =
+                VersAppareil(logique.translated(c->mapTo(&f, QPoint())), image.devicePixelRatio());
             const QColor fond = Couleurs(c).second;
             double ecart = 1;
             for (int y = carre.top(); y <= carre.bottom(); ++y)
                 for (int x = carre.left(); x <= carre.right(); ++x)
                     ecart = std::max(ecart, Contraste(image.pixelColor(x, y), fond));
-            EXPECT_GE(ecart, 3.0) << c->objectName().toStdString() << " sur " << fond.name().toStdString();
+            EXPECT_GE(ecart, 3.0) << c->objectName().toStdString() << " sur "
+                                  << fond.name().toStdString();
             ++cases;
         }
         EXPECT_GE(cases, 10);

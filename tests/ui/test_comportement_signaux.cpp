@@ -87,7 +87,7 @@ TEST_F(Comportement, RectangleACinquantePourCentAvecLesRangsUnEtTroisPuisDAutres
     Coche(1);
     BoiteModale garde(RefuseTouteBoite);
     const std::tuple<QString, QString, float> cas[] = {
-        {"0,25", "25", 0.25f},  {"1", "1", 0.01f},    {"0,004", "0", 0.0f}, {"12,9", "12", 0.12f},
+        {"0,25", "25", 0.25f},  {"1", "1", 0.01f},    {"0,004", "0", 0.0f},  {"12,9", "12", 0.12f},
         {"-3,2", "-4", -0.04f}, {"150", "150", 1.5f}, {"0,29", "29", 0.29f}, {"50\n", "50", 0.5f}};
     for (const auto& [saisi, ecrit, rapport] : cas) {
         harmoniques().Efface();
