@@ -153,7 +153,8 @@ void DefinitTexte(QWidget* w, const Controle& c) {
 // A colour the design fixes comes with its partner, so that the pair stays readable whatever
 // the system palette.
 void DefinitCouleurs(QWidget* w, const Controle& c) {
-    if (c.drapeaux & TexteRouge) FixeCouleurs(w, QColor(0xFF, 0, 0), FaceClaire());
+    const QColor rouge(0xFF, 0, 0);
+    if (c.drapeaux & TexteRouge) FixeCouleurs(w, rouge, FondPour(rouge));
     if (c.drapeaux & FondBordure) FixeCouleurs(w, Qt::black, QColor(0xC0, 0xC0, 0xC0));
 }
 

@@ -183,13 +183,16 @@ QPalette Palette(QColor face, QColor texte) {
 
 TEST(Palettes, ChaqueTexteResteLisibleEtLAideGardeSesCouleurs) {
     const QPalette systeme = QApplication::palette();
-    const std::pair<const char*, QPalette> palettes[] = {
-        {"claire", QApplication::style()->standardPalette()},
-        {"sombre", Palette(QColor(0x30, 0x30, 0x30), QColor(0xE0, 0xE0, 0xE0))},
-        {"noire", Palette(Qt::black, Qt::white)},
-        {"bleu nuit", Palette(QColor(0x00, 0x00, 0x40), QColor(0xFF, 0xFF, 0x80))},
+    // The red prompt lies on the window's own face wherever red reads on it: no light block on
+    // a dark desktop.
+    const std::tuple<const char*, QPalette, bool> palettes[] = {
+        {"claire", QApplication::style()->standardPalette(), true},
+        {"sombre", Palette(QColor(0x30, 0x30, 0x30), QColor(0xE0, 0xE0, 0xE0)), true},
+        {"noire", Palette(Qt::black, Qt::white), true},
+        {"bleu nuit", Palette(QColor(0x00, 0x00, 0x40), QColor(0xFF, 0xFF, 0x80)), true},
+        {"gris moyen", Palette(QColor(0x80, 0x80, 0x80), Qt::black), false},
     };
-    for (const auto& [nom, palette] : palettes) {
+    for (const auto& [nom, palette, inviteSurLaFenetre] : palettes) {
         SCOPED_TRACE(nom);
         QApplication::setPalette(palette);
         Ondalis app;
@@ -213,6 +216,7 @@ TEST(Palettes, ChaqueTexteResteLisibleEtLAideGardeSesCouleurs) {
                 ++vus;
             }
         EXPECT_GT(vus, 80);
+        EXPECT_EQ(Couleurs(f.Label1).second == palette.color(QPalette::Window), inviteSurLaFenetre);
         // An unticked square stands out from what lies behind it by 3:1, the bar for the parts
         // of a control, measured on the window's pixels; a locked one may be dimmed.
         const QImage image = f.grab().toImage();
