@@ -1,6 +1,5 @@
 // Ondalis: rebuilds a periodic signal from its mean value and harmonics.
 #include "OndalisVersion.h"
-#include "app/MesureDemarrage.h"
 #include "app/Ondalis.h"
 
 #include <QApplication>
@@ -107,6 +106,5 @@ int main(int argc, char** argv) {
 
     Ondalis ondalis;
     ondalis.Main();
-    Calcul_Graphe::MesureDemarrage::InstalleSiDemande();
     return QApplication::exec();
 }
