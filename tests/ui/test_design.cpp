@@ -4,6 +4,7 @@
 #include "graphe/FrmGrapheSignal.h"
 #include "ui/CurseurVertical.h"
 #include "ui/TextesCouleurs.h"
+#include "ui/ZonesTexte.h"
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalis.h"
 #include "ui/FrmOndalisDesign.h"
