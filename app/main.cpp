@@ -53,6 +53,10 @@ void GardeDemarrage(QtMsgType type, const QMessageLogContext& contexte, const QS
 
 } // namespace
 
+#ifdef ONDALIS_MESURE_DEMARRAGE
+void InstalleMesureDemarrage(); // bench/demarrage/MesureDemarrage.cpp
+#endif
+
 int main(int argc, char** argv) {
     // --help and --version are answered before anything touches the display. Qt's own options
     // are still in argv here: read single-dash words whole so "-stylesheet" is no "-h".
@@ -106,5 +110,8 @@ int main(int argc, char** argv) {
 
     Ondalis ondalis;
     ondalis.Main();
+#ifdef ONDALIS_MESURE_DEMARRAGE
+    InstalleMesureDemarrage(); // the benchmark build's start-up timing
+#endif
     return QApplication::exec();
 }

@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+void InstalleMesureDemarrage(); // MesureDemarrage.cpp
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QWidget fenetre;
@@ -15,5 +17,6 @@ int main(int argc, char** argv) {
     disposition->addWidget(new QPushButton(QStringLiteral("Ok")));
     fenetre.resize(320, 240);
     fenetre.show();
+    InstalleMesureDemarrage();
     return QApplication::exec();
 }
