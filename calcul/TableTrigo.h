@@ -8,6 +8,10 @@
 // its products being exact, but a table by k x i holds as many entries and is read with a
 // stride of k; rows are read in order.)
 //
+// What it saves: the sawtooth's sum at rank 2000 takes about 0.4 ms with the table against
+// 25 ms worked out sample by sample (bench/compare_somme.sh), which keeps the higher ranks
+// inside an action's frame budget.
+//
 // Memory: 8 bytes per entry, 101 entries per rank, ranks 0 to the largest one asked for:
 // at most 1.6 MB per function at rank 2000. Each table is built on first use, grows with the
 // largest rank asked for, and is kept by the state (Etat) that owns it; it starts again if
