@@ -1,7 +1,6 @@
 // Ondalis: rebuilds a periodic signal from its mean value and harmonics.
 #include "OndalisVersion.h"
 #include "app/Demarrage.h"
-#include "app/MesureDemarrage.h"
 #include "app/Ondalis.h"
 
 #include <QApplication>
@@ -30,6 +29,10 @@ const char* const TexteAide =
     "  -style NOM       Style des fenêtres (Fusion, Windows).\n";
 
 } // namespace
+
+#ifdef ONDALIS_MESURE_DEMARRAGE
+void InstalleMesureDemarrage(); // bench/demarrage/MesureDemarrage.cpp
+#endif
 
 int main(int argc, char** argv) {
     Calcul_Graphe::ProtegeDescripteurs();
@@ -80,6 +83,8 @@ int main(int argc, char** argv) {
 
     Ondalis ondalis;
     ondalis.Main();
-    Calcul_Graphe::MesureDemarrage::InstalleSiDemande();
+#ifdef ONDALIS_MESURE_DEMARRAGE
+    InstalleMesureDemarrage(); // the benchmark build's start-up timing
+#endif
     return QApplication::exec();
 }

@@ -11,10 +11,11 @@
 #include "graphe/FrmGrapheHarmonic.h"
 #include "graphe/FrmGrapheSignal.h"
 #include "output/Sortie.h"
-#include "ui/Adaptateurs.h"
+#include "ui/CurseurVertical.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalis.h"
+#include "ui/ZonesTexte.h"
 
 #include <QApplication>
 #include <QCheckBox>
