@@ -102,27 +102,6 @@ TEST(Reglage, ColonneDuModeManuel) {
     }
 }
 
-TEST(InitialiseConstantes, ValeursDeDepart) {
-    Etat etat;
-    InitialiseConstantes(etat);
-    EXPECT_EQ(std::tuple(etat.Pi, etat.RangMax, etat.LargeurPeriode, etat.OrigineX, etat.OrigineY),
-              std::tuple(3.14159274f, 100, 6800, 290, 2240));
-    for (int i = 0; i < NombrePoints; ++i)
-        ASSERT_EQ(etat.Abscisse[i], 68 * i) << "i = " << i; // 0, 68, ... 6800
-}
-
-// The numeric core is built and tested without Qt: no file of it may include a Qt header.
-TEST(CoeurNumerique, AucunEnTeteQt) {
-    const std::regex inclusionQt(R"((^|\n)[ \t]*#[ \t]*include[ \t]*[<"]Q)");
-    // A wrong folder throws rather than passing with no file read.
-    for (const auto& entree :
-         std::filesystem::directory_iterator(std::filesystem::path(ONDALIS_SOURCES) / "calcul")) {
-        std::ostringstream texte;
-        texte << std::ifstream(entree.path()).rdbuf();
-        EXPECT_FALSE(std::regex_search(texte.str(), inclusionQt)) << entree.path();
-    }
-}
-
 TEST(RangsSup, IdentiqueAuCalculParPoint) {
     // Bit for bit (a negative zero is not a zero here); nonNuls guards against two empty sums.
     int nonNuls = 0;

@@ -93,22 +93,4 @@ TEST(Reglage, FractionSurLesChiffresDuTexte) {
     for (const auto& c : cas)
         EXPECT_EQ(TexteConfirme(c.texte), c.confirme) << c.texte;
 }
-// The writing of a number: its significant digits and the place of its point, whatever the
-// zeros, the separator, the exponent and the blanks around; errors as the strict reading.
-TEST(DecomposeNombre, ChiffresEtPlaceDuSeparateur) {
-    constexpr auto C = Nature::Conversion;
-    const struct { const char* texte; bool negatif; const char* chiffres; long long puissance; std::optional<Nature> erreur{}; } cas[] = {
-        {"12,5", 0, "125", 2},            {"0012,50", 0, "1250", 2}, {"0,0012e3", 0, "12", 1},
-        {"-,5", 1, "5", 0},               {" 7e-2\t", 0, "7", -1},   {"000", 0, "", 0}, {"-0,0e5", 1, "", 0},
-        {"+0,000e-2", 0, "", 0},          {"9,e+1", 0, "9", 2},
-        {"12.5", 0, "", 0, C},            {"1 2", 0, "", 0, C},       {"e5", 0, "", 0, C},   {"", 0, "", 0, C}};
-    for (const auto& c : cas) {
-        EcritureDecimale e;
-        EXPECT_EQ(NatureErreur([&] { e = DecomposeNombre(c.texte, ','); }), c.erreur) << c.texte;
-        if (c.erreur) continue;
-        EXPECT_EQ(e.negatif, c.negatif) << c.texte;
-        EXPECT_EQ(e.chiffres, c.chiffres) << c.texte;
-        EXPECT_EQ(e.puissance, c.puissance) << c.texte;
-    }
-}
 // clang-format on
