@@ -101,7 +101,14 @@ void Evenement(FrmOndalis& f) {
         t->selectAll();
         const QString texte = TexteHostile();
         Note("  tape « " + texte.left(20).toStdString() + " »");
-        QTest::keyClicks(t, texte);
+        const bool ascii = std::all_of(texte.begin(), texte.end(),
+                                       [](QChar c) { return c >= u' ' && c < u'\x7f'; });
+        if (ascii && Entre(0, 1)) {
+            QTest::keyClicks(t, texte);
+        } else {
+            QApplication::clipboard()->setText(texte);
+            QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
+        }
         return QTest::keyClick(t, Parmi(std::array{Qt::Key_Return, Qt::Key_Tab, Qt::Key_F5}));
     }
     auto* c = static_cast<QScrollBar*>(w);
@@ -148,7 +155,7 @@ long long Variable(const char* nom, long long defaut) {
 
 TEST(UsageAleatoire, NiPlantageNiBlocageNiAvertissementNiContradiction) {
     const auto graine = static_cast<std::uint64_t>(Variable("ONDALIS_GRAINE", 1));
-    const long long nombre = Variable("ONDALIS_EVENEMENTS", 400);
+    const long long nombre = Variable("ONDALIS_EVENEMENTS", 1000);
     hasard.seed(graine);
     precedent = qInstallMessageHandler(Filtre);
     Ondalis app;

@@ -5,6 +5,17 @@
 CODE_SAUTE=77
 pids_x=()
 
+# The tests hold whatever the caller's session: X only, no Wayland, no desktop settings, and a
+# home and runtime folder of their own (nothing written into the user's).
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY WAYLAND_SOCKET XDG_SESSION_TYPE XDG_SESSION_DESKTOP XDG_CURRENT_DESKTOP \
+    DESKTOP_SESSION QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS \
+    QT_ENABLE_HIGHDPI_SCALING XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME DBUS_SESSION_BUS_ADDRESS \
+    GTK_THEME DISPLAY
+dossier_session=$(mktemp -d "${TMPDIR:-/tmp}/ondalis-session.XXXXXX")
+export HOME=$dossier_session/home XDG_RUNTIME_DIR=$dossier_session/runtime
+mkdir -m 0700 "$HOME" "$XDG_RUNTIME_DIR"
+
 # Stops what was started, the most recent first.
 arrete_x() {
     local i
@@ -14,7 +25,7 @@ arrete_x() {
     done
     pids_x=()
 }
-trap arrete_x EXIT
+trap 'arrete_x; rm -rf "$dossier_session"' EXIT
 
 # outils_requis TOOL...: every tool must be on PATH.
 outils_requis() {
@@ -30,20 +41,29 @@ outils_requis() {
     done
 }
 
-# demarre_x WxH [gestionnaire]: a fresh X server (DISPLAY set), then the window manager if one
-# is named, ready for the program. The screen is empty: no earlier program may still be on it.
+# demarre_x WxH [window manager and its arguments]: a fresh X server that answers (DISPLAY set),
+# then the window manager if one is named. A server that picked a display another one is still
+# taking, or that does not answer, is dropped for another display.
 demarre_x() {
-    local numero=$dossier_x/numero.$$
-    rm -f "$numero"
-    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$numero" >>"$dossier_x/xvfb.log" 2>&1 &
-    pids_x+=($!)
-    local _
-    for _ in $(seq 100); do [ -s "$numero" ] && break; sleep 0.05; done
-    [ -s "$numero" ] || { echo "ÉCHEC : Xvfb n'a pas démarré" >&2; exit 1; }
-    export DISPLAY=:$(head -n1 "$numero")
-    unset QT_QPA_PLATFORM
-    if [ -n "${2:-}" ]; then
-        "$2" >>"$dossier_x/$2.log" 2>&1 &
+    local ecran=$1 numero=$dossier_x/numero.$$ essai _
+    outils_requis Xvfb xdpyinfo
+    shift
+    for essai in 1 2 3; do
+        rm -f "$numero"
+        Xvfb -displayfd 3 -screen 0 "${ecran}x24" -nolisten tcp 3>"$numero" >>"$dossier_x/xvfb.log" 2>&1 &
+        pids_x+=($!)
+        for _ in $(seq 100); do [ -s "$numero" ] && break; sleep 0.05; done
+        export DISPLAY=:$(head -n1 "$numero" 2>/dev/null)
+        for _ in $(seq 50); do
+            [ "$DISPLAY" != : ] && xdpyinfo >/dev/null 2>&1 && break 2
+            sleep 0.1
+        done
+        echo "Xvfb ne répond pas sur « $DISPLAY » (essai $essai), autre affichage" >&2
+        arrete_x
+    done
+    xdpyinfo >/dev/null 2>&1 || { echo "ÉCHEC : Xvfb ne répond pas" >&2; exit 1; }
+    if [ $# -gt 0 ]; then
+        "$@" >>"$dossier_x/$(basename "$1").log" 2>&1 &
         pids_x+=($!)
         # Ready once it has claimed the screen and announced itself.
         for _ in $(seq 100); do
@@ -51,7 +71,7 @@ demarre_x() {
             sleep 0.05
         done
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
-            { echo "ÉCHEC : $2 n'a pas démarré" >&2; exit 1; }
+            { echo "ÉCHEC : $1 n'a pas démarré" >&2; exit 1; }
     fi
 }
 
