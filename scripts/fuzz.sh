@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 secondes="${1:-30}"
-cibles=(${FUZZ_CIBLES:-lit_nombre rapport_cyclique texte_nombre})
+cibles=(${FUZZ_CIBLES:-lit_nombre texte_nombre})
 
 bash scripts/installe-dependances.sh
 CXX=clang++ cmake -S fuzz -B build-fuzz -G Ninja >/dev/null

@@ -130,7 +130,7 @@ TEST(RangsSup, IdentiqueAuCalculParPoint) {
 TEST(ArrondiDecimales, DemiAuPairSurLaValeurBinaireExacte) {
     const struct { double x; int decimales; double attendu; } cas[] = {
         {0.125, 2, 0.12}, {0.375, 2, 0.38}, {2.675, 2, 2.67}, {double(15.915f), 2, 15.91},
-        {-7.5, 0, -8.0}, {-0.0004, 3, -0.0}};
+        {2.5, 0, 2.0}, {-7.5, 0, -8.0}, {-0.0004, 3, -0.0}};
     for (const auto& c : cas)
         EXPECT_EQ(Bits(ArrondiDecimales(c.x, c.decimales)), Bits(c.attendu)) << c.x;
 }

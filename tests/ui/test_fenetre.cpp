@@ -89,9 +89,9 @@ TEST(Curseur, PlusCentEnHautEtUnChangementAussitotParVraiChangement) {
     int defilement = 0;
     QObject::connect(&c, &CurseurVertical::defilement, [&] { defilement = c.ValeurDefilement(); });
     const QRect avant = Pouce(c);
-    const QImage imageAvant = c.grab().toImage();
     const QPoint depart = avant.center(), arrivee = depart - QPoint(0, 20);
     QTest::mousePress(&c, Qt::LeftButton, {}, depart);
+    const QImage imagePresse = c.grab().toImage(); // pressed, not moved yet
     QTest::mouseMove(&c, arrivee);
     EXPECT_TRUE(vues.size() == 1 && defilement > 37) << defilement; // no change yet, going up
     // The thumb is drawn where it is dragged: rows it now covers and rows it left both change.
@@ -99,7 +99,7 @@ TEST(Curseur, PlusCentEnHautEtUnChangementAussitotParVraiChangement) {
     ASSERT_LT(pendant.bottom() + 2, avant.bottom());
     const QImage image = c.grab().toImage();
     for (const int y : {pendant.top() + 2, avant.bottom() - 1})
-        EXPECT_NE(image.copy(0, y, c.width(), 1), imageAvant.copy(0, y, c.width(), 1)) << y;
+        EXPECT_NE(image.copy(0, y, c.width(), 1), imagePresse.copy(0, y, c.width(), 1)) << y;
     QTest::mouseRelease(&c, Qt::LeftButton, {}, arrivee);
     EXPECT_EQ(vues, QList<int>({37, defilement}));
 }

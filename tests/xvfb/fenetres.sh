@@ -104,6 +104,11 @@ for essai in "1280x1024 nu" "1280x1024 openbox" "1024x600 nu" "1024x600 openbox"
         verifie "[ \"$(pixel $((aX + 150)) $((aY + 90)))\" = 'srgb(255,224,192)' ]" "fond de l'aide"
         verifie "blanc $((pX + 74)) $((pY + pH - 556 + 63))" "zone d'amplitude blanche"
         verifie "blanc 200 60" "surface du graphe du signal"
+        # The frame on both surfaces (drawing area 2 pixels inside the border): time axis.
+        for o in "$sX $sY" "$hX $hY"; do
+            read -r ox oy <<<"$o"
+            verifie "[ \"$(pixel $((ox + 102)) $((oy + 151)))\" = 'srgb(0,0,255)' ]" "axe des temps"
+        done
     fi
 
     # F5 in a graph window puts the graphs back, wherever the user dragged them.
