@@ -1,4 +1,5 @@
-// Placement of the graph windows: the arithmetic, at start, F5, "Affichage des graphes", the end.
+// Placement of the graph windows (the arithmetic, at start, F5, "Affichage des graphes", the end)
+// and the scrolling of a main window larger than the screen.
 #include "app/Disposition.h"
 #include "app/Ondalis.h"
 #include "graphe/FrmGrapheHarmonic.h"
@@ -6,11 +7,9 @@
 #include "graphe/SurfaceGraphe.h"
 #include "ui/ContenuDefilant.h"
 #include "ui/FrmOndalis.h"
-#include "ui/PlacementFenetre.h"
 
 #include <QScreen>
 #include <QScrollArea>
-#include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -85,45 +84,6 @@ TEST(Ondalis, LesGraphesSePlacentAuDemarrageEtAvecF5ReviennentFermesEtSeCachentA
     app.Quitte();
     for (QWidget* fenetre : QApplication::topLevelWidgets())
         EXPECT_FALSE(fenetre->isVisible()) << fenetre->objectName().toStdString();
-}
-
-// A window is placed by its frame, whether asked before it is shown or after.
-TEST(PlaceCadre, LeCadreVaOuLaRegleLeMetAvantCommeApresLAffichage) {
-    const QRect zone = QGuiApplication::primaryScreen()->availableGeometry();
-    struct Cas {
-        const char* nom;
-        RegleCadre regle;
-        QPoint (*attendu)(QRect zone, QRect cadre);
-    };
-    const Cas cas[] = {
-        {"haut gauche", [zone](QSize) { return zone.topLeft(); },
-         [](QRect z, QRect) { return z.topLeft(); }},
-        {"bas droite",
-         [zone](QSize c) {
-             return zone.bottomRight() - QPoint(c.width(), c.height()) + QPoint(1, 1);
-         },
-         [](QRect z, QRect c) {
-             return z.bottomRight() - QPoint(c.width(), c.height()) + QPoint(1, 1);
-         }},
-    };
-    for (const Cas& c : cas) {
-        for (const bool avant : {true, false}) {
-            QWidget fenetre(nullptr, Qt::Tool);
-            fenetre.setFixedSize(200, 120);
-            if (avant) PlaceCadre(fenetre, c.regle);
-            fenetre.show();
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
-            if (!avant) PlaceCadre(fenetre, c.regle);
-            const QRect cadre = fenetre.frameGeometry();
-            EXPECT_GT(cadre.width(), fenetre.width()) << c.nom; // the platform draws a frame
-            EXPECT_EQ(cadre.topLeft(), c.attendu(zone, cadre))
-                << c.nom << (avant ? " avant" : " après");
-            // Once framed, a move by the user stays.
-            fenetre.move(5, 7);
-            QTest::qWait(20);
-            EXPECT_EQ(fenetre.frameGeometry().topLeft(), QPoint(5, 7)) << c.nom;
-        }
-    }
 }
 
 namespace {

@@ -1,6 +1,6 @@
 // The main window on a real desktop: values and list items whole in their boxes at any scale,
 // every text readable under any system palette, the duty-cycle message in the user's locale,
-// the empty picture box, and hover texts that leave a disabled control alone.
+// and hover texts that leave a disabled control alone.
 #include "test_comportement_commun.h"
 
 #include "ui/FrmAbout.h"

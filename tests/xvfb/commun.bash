@@ -42,37 +42,39 @@ outils_requis() {
 }
 
 # demarre_x WxH [window manager and its arguments]: a fresh X server that answers (DISPLAY set),
-# then the window manager if one is named. A server that picked a display another one is still
-# taking, or that does not answer, is dropped for another display.
+# then the window manager if one is named, ready. A server that does not answer, or whose window
+# manager does not start, is dropped for another display.
 demarre_x() {
     local ecran=$1 numero=$dossier_x/numero.$$ essai _
     outils_requis Xvfb xdpyinfo
     shift
     for essai in 1 2 3; do
+        arrete_x
         rm -f "$numero"
         Xvfb -displayfd 3 -screen 0 "${ecran}x24" -nolisten tcp 3>"$numero" >>"$dossier_x/xvfb.log" 2>&1 &
         pids_x+=($!)
         for _ in $(seq 100); do [ -s "$numero" ] && break; sleep 0.05; done
         export DISPLAY=:$(head -n1 "$numero" 2>/dev/null)
         for _ in $(seq 50); do
-            [ "$DISPLAY" != : ] && xdpyinfo >/dev/null 2>&1 && break 2
+            [ "$DISPLAY" != : ] && xdpyinfo >/dev/null 2>&1 && break
             sleep 0.1
         done
-        echo "Xvfb ne répond pas sur « $DISPLAY » (essai $essai), autre affichage" >&2
-        arrete_x
-    done
-    xdpyinfo >/dev/null 2>&1 || { echo "ÉCHEC : Xvfb ne répond pas" >&2; exit 1; }
-    if [ $# -gt 0 ]; then
+        if ! xdpyinfo >/dev/null 2>&1; then
+            echo "Xvfb ne répond pas sur « $DISPLAY » (essai $essai)" >&2
+            continue
+        fi
+        [ $# -eq 0 ] && return 0
         "$@" >>"$dossier_x/$(basename "$1").log" 2>&1 &
         pids_x+=($!)
         # Ready once it has claimed the screen and announced itself.
         for _ in $(seq 100); do
-            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
             sleep 0.05
         done
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
-            { echo "ÉCHEC : $1 n'a pas démarré" >&2; exit 1; }
-    fi
+        echo "$1 ne démarre pas sur « $DISPLAY » (essai $essai)" >&2
+    done
+    echo "ÉCHEC : pas de serveur X prêt après trois essais" >&2
+    exit 1
 }
 
 # lance PROGRAM ARGS...: starts the program in the background; its pid in $pid_programme.
