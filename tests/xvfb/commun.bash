@@ -1,4 +1,4 @@
-# Shared by the whole-program scripts (sourced, not run): an X server that picks its own display,
+# Shared by the whole-program scripts (sourced, not run): an X server on a display of its own,
 # an optional window manager, window frames as the screen shows them, and a clean end.
 # A missing tool skips the test (exit 77), except under CI, where it fails.
 
@@ -45,21 +45,23 @@ outils_requis() {
 # then the window manager if one is named, ready. A server that does not answer, or whose window
 # manager does not start, is dropped for another display.
 demarre_x() {
-    local ecran=$1 numero=$dossier_x/numero.$$ essai _
+    local ecran=$1 numero essai _
     outils_requis Xvfb xdpyinfo
     shift
     for essai in 1 2 3; do
         arrete_x
-        rm -f "$numero"
-        Xvfb -displayfd 3 -screen 0 "${ecran}x24" -nolisten tcp 3>"$numero" >>"$dossier_x/xvfb.log" 2>&1 &
+        # A random display far above the ones other programs pick (lowest free, or a fixed :99):
+        # one that starts its server on ours may remove our socket.
+        numero=$((200 + RANDOM % 700))
+        [ -e "/tmp/.X$numero-lock" ] || [ -e "/tmp/.X11-unix/X$numero" ] && continue
+        Xvfb ":$numero" -screen 0 "${ecran}x24" -nolisten tcp >>"$dossier_x/xvfb.log" 2>&1 &
         pids_x+=($!)
-        for _ in $(seq 100); do [ -s "$numero" ] && break; sleep 0.05; done
-        export DISPLAY=:$(head -n1 "$numero" 2>/dev/null)
+        export DISPLAY=:$numero
         for _ in $(seq 50); do
-            [ "$DISPLAY" != : ] && xdpyinfo >/dev/null 2>&1 && break
+            kill -0 "${pids_x[-1]}" 2>/dev/null && xdpyinfo >/dev/null 2>&1 && break
             sleep 0.1
         done
-        if ! xdpyinfo >/dev/null 2>&1; then
+        if ! kill -0 "${pids_x[-1]}" 2>/dev/null || ! xdpyinfo >/dev/null 2>&1; then
             echo "Xvfb ne répond pas sur « $DISPLAY » (essai $essai)" >&2
             continue
         fi
