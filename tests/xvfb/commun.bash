@@ -54,7 +54,9 @@ demarre_x() {
         # one that starts its server on ours may remove our socket.
         numero=$((200 + RANDOM % 700))
         [ -e "/tmp/.X$numero-lock" ] || [ -e "/tmp/.X11-unix/X$numero" ] && continue
-        Xvfb ":$numero" -screen 0 "${ecran}x24" -nolisten tcp >>"$dossier_x/xvfb.log" 2>&1 &
+        # -noreset: a server resets when its last client leaves (the check below), and a
+        # program connecting during the reset finds the display silent.
+        Xvfb ":$numero" -screen 0 "${ecran}x24" -nolisten tcp -noreset >>"$dossier_x/xvfb.log" 2>&1 &
         pids_x+=($!)
         export DISPLAY=:$numero
         for _ in $(seq 50); do
