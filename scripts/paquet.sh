@@ -61,7 +61,8 @@ if [ "$(id -u)" -eq 0 ]; then
   dpkg-query -W -f='${Status}' ondalis 2>/dev/null | grep -q 'install ok installed' &&
     echec "ondalis est déjà installé ici ; le désinstaller d'abord"
   trap 'arrete_x; apt-get purge -y -q ondalis >/dev/null 2>&1 || true' EXIT
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$paquet" >/dev/null
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$paquet" 2>&1 |
+    { grep -v '^debconf: delaying' || true; }
 else
   racine=$dossier/deballe
   rm -rf "$racine" && dpkg-deb -x "$paquet" "$racine"
@@ -73,7 +74,7 @@ sortie=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$racine/usr/bin/o
 
 etape "Démarrage par l'entrée de menu"
 demarre_x 1280x1024
-entree=$(ls "$racine"/usr/share/applications/*.desktop)
+entree=$racine/$(dpkg-deb -c "$paquet" | grep -o 'usr/share/applications/.*\.desktop$')
 commande=$(sed -n 's/^Exec=//p' "$entree" | sed 's/ *%[fFuUdDnNickvm]//g')
 [ -z "$racine" ] || commande="$racine/usr/bin/$commande"
 # capture PNG COMMAND...: the four windows of a fresh start, as the screen shows them.
