@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package the way Debian does (dpkg-buildpackage -b -us -uc) in two clean
 # clones of the committed HEAD, in two different folders, and checks that both give the same
-# bytes; runs lintian --pedantic (no error, warning or hardening tag); as root, installs it with
-# apt-get, starts the program from its menu entry under Xvfb, purges it and checks that nothing
-# of it is left (without root it is only unpacked and started).
+# bytes; runs lintian --pedantic on it and on the source package (no error, warning or
+# hardening tag); as root, installs it with apt-get, starts the program from its menu entry
+# under Xvfb, purges it and checks that nothing of it is left (without root it is only
+# unpacked and started).
 # With "minimal", also installs it on a minimal Debian 12 tree (debootstrap, kept in
 # <folder>/paquet/minbase.tar once made) and checks that the program starts there with the
 # fonts it needs and draws the very same screen as on this machine.
@@ -21,8 +22,11 @@ outils_requis dpkg-buildpackage dh lintian git Xvfb xdotool import compare
 # As many build jobs as cores (Ninja alone would start two more), unless told otherwise.
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 export DEB_BUILD_OPTIONS="parallel=$CMAKE_BUILD_PARALLEL_LEVEL"
-# Each clone keeps its folder from one run to the next, so ccache serves the second run.
-if command -v ccache >/dev/null; then export CMAKE_CXX_COMPILER_LAUNCHER=ccache; fi
+# Each clone keeps its folder from one run to the next, so ccache serves the next run; its
+# cache is named, as debhelper gives the build a HOME of its own.
+if command -v ccache >/dev/null; then
+  export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_DIR=${CCACHE_DIR:-$(ccache -k cache_dir)}
+fi
 [ -z "$(git status --porcelain)" ] ||
   echo "attention : modifications non validées ; le paquet est fait du commit $(git rev-parse --short HEAD)"
 
@@ -48,8 +52,10 @@ paquet=$(ls "$dossier"/a/ondalis_*.deb)
 dpkg-deb --info "$paquet"
 dpkg-deb --contents "$paquet"
 
-etape "lintian --pedantic"
-lintian --pedantic --display-info --fail-on error,warning "$dossier"/a/*.changes 2>&1 |
+etape "lintian --pedantic, paquet et source"
+rm -rf "$dossier/source" && git clone -q . "$dossier/source/ondalis"
+(cd "$dossier/source" && dpkg-source -b ondalis >/dev/null)
+lintian --pedantic --display-info --fail-on error,warning "$dossier"/a/*.changes "$dossier"/source/*.dsc 2>&1 |
   { grep -v '^running with root privileges' || true; } | tee "$dossier/lintian.log" ||
   echec "lintian signale une erreur ou un avertissement"
 ! grep -q hardening "$dossier/lintian.log" || echec "lintian signale un défaut de durcissement"
