@@ -67,7 +67,7 @@ if [ "$(id -u)" -eq 0 ]; then
   dpkg-query -W -f='${Status}' ondalis 2>/dev/null | grep -q 'install ok installed' &&
     echec "ondalis est déjà installé ici ; le désinstaller d'abord"
   trap 'arrete_x; apt-get purge -y -q ondalis >/dev/null 2>&1 || true' EXIT
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$paquet" 2>&1 |
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$paquet" 2>&1 >/dev/null |
     { grep -v '^debconf: delaying' || true; }
 else
   racine=$dossier/deballe
