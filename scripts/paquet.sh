@@ -118,6 +118,7 @@ if [ "${2:-}" = minimal ] && [ -z "$racine" ]; then
   ecarts=$(compare -metric AE "$dossier/ecran.png" "$dossier/ecran-minimal.png" "$dossier/ecarts.png" 2>&1) || true
   [ "$ecarts" = 0 ] || echec "$ecarts pixels diffèrent entre $dossier/ecran.png et $dossier/ecran-minimal.png"
   echo "même écran qu'ici, pixel pour pixel ($dossier/ecran-minimal.png)"
+  rm -rf "$arbre"
 fi
 
 if [ -z "$racine" ]; then
