@@ -1,5 +1,6 @@
 // The About box: texts and places of the design; one window at most behind the menu
 // entry; Enter and Escape unload it; a click on the address does nothing.
+#include "OndalisVersion.h"
 #include "app/Ondalis.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmOndalis.h"
@@ -16,7 +17,7 @@ TEST(APropos, TextesEtPlaces) {
     // clang-format off
     const std::tuple<const char*, const char*, QRect> lignes[] = {
         {"lblTitle", "Ondalis", {70, 16, 259, 32}},
-        {"lblVersion", "Version 1.0.0", {70, 52, 259, 15}},
+        {"lblVersion", "Version " ONDALIS_VERSION, {70, 52, 259, 15}},
         {"Label5", "Description", {72, 72, 81, 17}},
         {"lblDescription(0)", "Reconstitution d'un signal par addition des harmoniques de rang 1 à 10 et de sa valeur moyenne.", {80, 91, 259, 30}},
         {"lblDescription(1)", "Possibilité de régler l'amplitude de chaque harmonique ou de choisir un signal prédéfini", {80, 120, 259, 38}},
