@@ -95,8 +95,9 @@ capture() {
 capture "$dossier/ecran.png" $commande
 echo "fenêtre principale ouverte ($commande)"
 
-if [ "${2:-}" = minimal ] && [ -z "$racine" ]; then
+if [ "${2:-}" = minimal ]; then
   etape "Système Debian 12 minimal"
+  [ -z "$racine" ] || echec "il faut être root pour installer le paquet sur un système minimal"
   outils_requis debootstrap
   arbre=$dossier/minimal
   if [ ! -f "$dossier/minbase.tar" ]; then
