@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The program as launchers and desktops start it. In a Wayland session that also offers X, with
 # no platform chosen, its four windows must be on the X server (only X lets it place them); on
-# Wayland alone it must run there. With standard error (and input) closed and no runtime folder,
-# the X connection must not take a standard descriptor: the windows must show.
+# Wayland alone it must run there. With standard error closed and no runtime folder, the X
+# connection must not take its descriptor: the windows must show.
 # Usage: session.sh <ondalis binary> <work directory>
 set -u
 ici=$(cd "$(dirname "$0")" && pwd)
@@ -67,12 +67,6 @@ env -u XDG_RUNTIME_DIR "$binaire" >>"$dossier/programme.log" 2>&- &
 pid_programme=$!
 pids_x+=($pid_programme)
 sur_x "erreur standard fermée"
-arrete_programme
-
-env -u XDG_RUNTIME_DIR "$binaire" <&- >&- 2>&- &
-pid_programme=$!
-pids_x+=($pid_programme)
-sur_x "entrée et sorties fermées"
 arrete_programme
 
 exit $echec
