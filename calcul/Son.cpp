@@ -31,10 +31,14 @@ void TransformeeInverse(std::vector<Complexe>& x) {
         j ^= bit;
         if (i < j) std::swap(x[i], x[j]);
     }
-    std::vector<Complexe> racines(n / 2);
-    for (std::size_t k = 0; k < n / 2; ++k)
-        racines[k] = std::polar(1.0, 2.0 * std::numbers::pi * static_cast<double>(k) /
-                                         static_cast<double>(n));
+    // The roots of unity of the last size asked for, kept: they cost as much as the rest.
+    static thread_local std::vector<Complexe> racines;
+    if (racines.size() != n / 2) {
+        racines.resize(n / 2);
+        for (std::size_t k = 0; k < n / 2; ++k)
+            racines[k] = std::polar(1.0, 2.0 * std::numbers::pi * static_cast<double>(k) /
+                                             static_cast<double>(n));
+    }
     for (std::size_t longueur = 2; longueur <= n; longueur <<= 1) {
         const std::size_t moitie = longueur / 2, pas = n / longueur;
         for (std::size_t debut = 0; debut < n; debut += longueur)
@@ -83,21 +87,42 @@ std::vector<float> PeriodeBornee(std::span<const Partiel> spectre, double freque
         if (garde(p)) rangHaut = std::max(rangHaut, p.rang);
     if (rangHaut == 0) return {};
 
-    const std::size_t n = std::bit_ceil(std::max<std::size_t>(4096, 16 * std::size_t(rangHaut)));
-    std::vector<Complexe> x(n);
-    // Re((A - iB) exp(i theta)) = A cos(theta) + B sin(theta).
-    for (const Partiel& p : spectre)
-        if (garde(p)) x[static_cast<std::size_t>(p.rang)] += Complexe(p.A, -p.B);
-    TransformeeInverse(x);
+    const std::size_t n = std::bit_ceil(std::max<std::size_t>(1024, 8 * std::size_t(rangHaut)));
+    // The real period from half as many complex points: z[m] = x[2m] + i x[2m + 1] is the
+    // transform of E + iO, E and O the spectra of the even and odd points, built from the
+    // hermitian spectrum H (H[k] = (A - iB) / 2 at each rank k, its conjugate at N - k).
+    const std::size_t moitie = n / 2;
+    std::vector<Complexe> h(n), z(moitie);
+    for (const Partiel& p : spectre) {
+        if (!garde(p)) continue;
+        const auto k = static_cast<std::size_t>(p.rang);
+        h[k] += Complexe(p.A, -p.B) / 2.0;
+        h[n - k] += Complexe(p.A, p.B) / 2.0;
+    }
+    for (std::size_t k = 0; k < moitie; ++k) {
+        const Complexe pair = h[k] + h[k + moitie], impair = h[k] - h[k + moitie];
+        if (impair == Complexe{}) {
+            z[k] = pair;
+            continue;
+        }
+        const Complexe o = Produit(impair, std::polar(1.0, 2.0 * std::numbers::pi * double(k) / double(n)));
+        z[k] = pair + Complexe(-o.imag(), o.real());
+    }
+    TransformeeInverse(z);
+    std::vector<double> x(n);
+    for (std::size_t m = 0; m < moitie; ++m) {
+        x[2 * m] = z[m].real();
+        x[2 * m + 1] = z[m].imag();
+    }
 
     double crete = 0.0;
-    for (const Complexe& v : x)
-        crete = std::max(crete, std::fabs(v.real()));
+    for (const double v : x)
+        crete = std::max(crete, std::fabs(v));
     if (!(crete > 0.0)) return {};
     const double gain = Crete / crete;
     std::vector<float> periode(n + 1);
     for (std::size_t j = 0; j < n; ++j)
-        periode[j] = static_cast<float>(x[j].real() * gain);
+        periode[j] = static_cast<float>(x[j] * gain);
     periode[n] = periode[0];
     return periode;
 }

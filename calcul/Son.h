@@ -5,7 +5,7 @@
 //
 // Real time cheaply: the signal is periodic, so one band-limited period is built per change
 // (an inverse FFT, whatever the number of ranks) and read back with linear interpolation from
-// a table of at least 16 points per period of its highest rank.
+// a table of at least 8 points per period of its highest rank (1024 at least).
 #pragma once
 
 #include "calcul/Etat.h"
