@@ -6,6 +6,7 @@
 #include "graphe/Icone.h"
 #include "graphe/RectTwips.h"
 #include "output/Sortie.h"
+#include "output/SortieSon.h"
 #include "ui/Accessibilite.h"
 #include "ui/Adaptateurs.h"
 #include "ui/FrmAide.h"
@@ -164,6 +165,7 @@ FrmOndalis::FrmOndalis(Etat& etat, const Graphes& graphes, ServicesApplication& 
     ConstruitMenus();
     setFixedSize(TailleDessin());
     ConnecteEvenements();
+    SuitLeSignal();
 }
 
 FrmOndalis::~FrmOndalis() = default;
@@ -288,6 +290,7 @@ void FrmOndalis::ConstruitMenus() {
                                                   {"mnuEdition", &mnuEdition},
                                                   {"mnuOptions", &mnuOptions},
                                                   {"mnuAffichage", &mnuAffichage},
+                                                  {"mnuSon", &mnuSon},
                                                   {"mnuAide", &mnuAide}};
     const QHash<QString, QAction**> membresEntrees = {{"mnuOuvrir", &mnuOuvrir},
                                                       {"mnuEnregister", &mnuEnregister},
@@ -298,7 +301,10 @@ void FrmOndalis::ConstruitMenus() {
                                                       {"mnuRang", &mnuRang},
                                                       {"mnuAffichageAide", &mnuAffichageAide},
                                                       {"mnuGrapheSignal", &mnuGrapheSignal},
-                                                      {"mnuApropos", &mnuApropos}};
+                                                      {"mnuApropos", &mnuApropos},
+                                                      {"mnuEcouter", &mnuEcouter},
+                                                      {"mnuFrequence", &mnuFrequence},
+                                                      {"mnuEnregistrerSon", &mnuEnregistrerSon}};
     menuBar()->setObjectName(QStringLiteral("barreMenus"));
     for (const EntreeMenu& e : Menus()) {
         if (e.parent.isEmpty()) {
@@ -370,7 +376,10 @@ void FrmOndalis::ConnecteEvenements() {
         {mnuRang, &FrmOndalis::mnuRang_Click},
         {mnuAffichageAide, &FrmOndalis::mnuAffichageAide_Click},
         {mnuGrapheSignal, &FrmOndalis::mnuGrapheSignal_Click},
-        {mnuApropos, &FrmOndalis::mnuApropos_Click}};
+        {mnuApropos, &FrmOndalis::mnuApropos_Click},
+        {mnuEcouter, &FrmOndalis::mnuEcouter_Click},
+        {mnuFrequence, &FrmOndalis::mnuFrequence_Click},
+        {mnuEnregistrerSon, &FrmOndalis::mnuEnregistrerSon_Click}};
     for (const auto& [action, gestionnaire] : entrees)
         connect(action, &QAction::triggered, this,
                 garde([this, g = gestionnaire] { (this->*g)(); }));

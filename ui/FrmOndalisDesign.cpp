@@ -161,6 +161,10 @@ const std::vector<EntreeMenu>& Menus() {
         {"mnuAffichage", {}, "&Affichage", {}, true},
         {"mnuAffichageAide", "mnuAffichage", "Affichage de l'aide", {}, true},
         {"mnuGrapheSignal", "mnuAffichage", "Affichage des graphes", "F5", true},
+        {"mnuSon", {}, "&Son", {}, true},
+        {"mnuEcouter", "mnuSon", "&Écouter le signal", "F6", true},
+        {"mnuFrequence", "mnuSon", "Fréquence du fondamental...", {}, true},
+        {"mnuEnregistrerSon", "mnuSon", "Enregistrer le son...", {}, true},
         {"mnuAide", {}, "&?", {}, true},
         {"mnuApropos", "mnuAide", "A propos d'Ondalis", {}, true},
     };

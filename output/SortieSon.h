@@ -1,0 +1,60 @@
+// The sound on the system's audio output (Qt Multimedia) and in a WAV file.
+#pragma once
+
+#include "calcul/Son.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <memory>
+#include <optional>
+#include <span>
+#include <vector>
+
+class QAudioSink;
+
+namespace Calcul_Graphe {
+
+// Plays the sound endlessly while started. The samples are drawn on the thread of this object
+// (the window's), when the audio output asks for them; the output is opened at the first start
+// only, so a program that never plays never talks to the audio server.
+class LectureSon : public QObject {
+    Q_OBJECT
+public:
+    explicit LectureSon(QObject* parent = nullptr);
+    ~LectureSon() override;
+
+    // Starts playing, gliding in; false when no audio output can be opened.
+    bool Demarre();
+    // Glides out, then lets the audio output go.
+    void Arrete();
+    bool EnCours() const { return enCours_; }
+
+    // What is heard, now or at the next start.
+    void DefinitSpectre(std::vector<Partiel> spectre);
+    void DefinitFrequence(double frequence);
+    const std::vector<Partiel>& Spectre() const { return spectre_; }
+    double Frequence() const { return generateur_.Frequence(); }
+
+signals:
+    // The audio output failed while playing: the sound has stopped.
+    void interrompue();
+
+private:
+    class Source;
+    void LibereSortie();
+
+    GenerateurSon generateur_;
+    std::vector<Partiel> spectre_;
+    bool enCours_ = false;
+    std::unique_ptr<Source> source_;
+    std::unique_ptr<QAudioSink> sortie_;
+    QTimer arret_; // lets the output go once the glide out has been heard
+};
+
+// Writes the samples to `chemin` as a WAV file, atomically: the file is replaced only once all
+// of it is written. The reason, in French, when it could not be written.
+std::optional<QString> EnregistreWav(const QString& chemin,
+                                     std::span<const std::int16_t> echantillons);
+
+} // namespace Calcul_Graphe
