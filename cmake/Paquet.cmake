@@ -23,8 +23,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ONDALIS_SITE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # "Times New Roman" resolves to Liberation Serif, whose metrics the window designs assume.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
-# French labels on Qt's own dialog buttons.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# French labels on Qt's own dialog buttons; an audio server to hear the signal.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, pulseaudio | pipewire-pulse")
 # CPack puts the summary on the synopsis line; this is the extended part.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "Ondalis est un outil d'enseignement des séries de Fourier. Il reconstitue
