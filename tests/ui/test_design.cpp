@@ -191,6 +191,8 @@ TEST_F(Dessin, ArbreDesMenus) {
         "  mnuCopierSignal|Copier le graphe du signal|Ctrl+X", "mnuOptions|&Options",
         "  mnuRang|Rang du dernier harmonique|Ctrl+R|inactif", "mnuAffichage|&Affichage",
         "  mnuAffichageAide|Affichage de l'aide|", "  mnuGrapheSignal|Affichage des graphes|F5",
+        "mnuSon|&Son", "  mnuEcouter|&Écouter le signal|F6|?",
+        "  mnuFrequence|Fréquence du fondamental...|", "  mnuEnregistrerSon|Enregistrer le son...|",
         "mnuAide|&?", "  mnuApropos|A propos d'Ondalis|"}));
 }
 
