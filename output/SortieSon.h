@@ -5,8 +5,10 @@
 
 #include <QObject>
 #include <QString>
+#include <QThread>
 #include <QTimer>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <span>
 #include <vector>
@@ -15,9 +17,9 @@ class QAudioSink;
 
 namespace Calcul_Graphe {
 
-// Plays the sound endlessly while started. The samples are drawn on the thread of this object
-// (the window's), when the audio output asks for them; the output is opened at the first start
-// only, so a program that never plays never talks to the audio server.
+// Plays the sound endlessly while started. The samples are drawn on a thread of its own when
+// the audio output asks for them; the output is opened at the first start only, so a program
+// that never plays never talks to the audio server.
 class LectureSon : public QObject {
     Q_OBJECT
 public:
@@ -34,7 +36,7 @@ public:
     void DefinitSpectre(std::vector<Partiel> spectre);
     void DefinitFrequence(double frequence);
     const std::vector<Partiel>& Spectre() const { return spectre_; }
-    double Frequence() const { return generateur_.Frequence(); }
+    double Frequence() const;
 
 signals:
     // The audio output failed while playing: the sound has stopped.
@@ -43,12 +45,18 @@ signals:
 private:
     class Source;
     void LibereSortie();
+    void SortiePerdue();
+    void Detruit(); // on the sound's thread
 
+    mutable std::mutex verrou_; // the generator, shared with the sound's thread
     GenerateurSon generateur_;
     std::vector<Partiel> spectre_;
     bool enCours_ = false;
-    std::unique_ptr<Source> source_;
-    std::unique_ptr<QAudioSink> sortie_;
+    QThread fil_;
+    std::unique_ptr<QObject> contexte_; // lives on fil_
+    // Made, used and destroyed on fil_, while this thread waits.
+    Source* source_ = nullptr;
+    QAudioSink* sortie_ = nullptr;
     QTimer arret_; // lets the output go once the glide out has been heard
 };
 

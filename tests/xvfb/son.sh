@@ -2,7 +2,7 @@
 # The sound as the user gets it, on a real PulseAudio server with a null sink whose monitor is
 # recorded: rank 1 at 50 % and rank 3 at 20 % validated, rank 2 set to 30 % but not validated,
 # the mean value validated at 10 %; F6 plays 220 Hz and 660 Hz, 8 dB apart (1 dB allowed),
-# nothing at 440 Hz, no DC, a peak of -6 dBFS. "Enregistrer le son..." writes the same sound as
+# nothing at 440 Hz, no DC, a peak of -6 dBFS, no dropout. "Enregistrer le son..." writes the same sound as
 # a 5 s WAV file (16-bit PCM, mono, 48 kHz). With no audio server, F6 says so in a message box
 # and the WAV file is still written.
 # Usage: son.sh <ondalis> <work dir>
@@ -52,8 +52,13 @@ else:
 x = array.array("h")
 x.frombytes(octets)
 crete = max(abs(v) for v in x)
-# Counted from the first sound heard.
-debut += next((i for i, v in enumerate(x) if abs(v) > 100), 0)
+# Counted from the first sound heard; from there on no dropout (10 ms of silence).
+premier = next((i for i, v in enumerate(x) if abs(v) > 100), 0)
+debut += premier
+silence = 0
+for v in x[premier:]:
+    silence = silence + 1 if v == 0 else 0
+    assert silence < 480, "le son s'est interrompu"
 x = x[debut:debut + 48000]  # one second: a whole number of periods of every rank
 assert len(x) == 48000, f"{len(x)} échantillons"
 def amplitude(f):  # Goertzel
