@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -185,6 +186,9 @@ void Repondeur::repond(QPointer<QWidget> boite, int essai) {
             QTest::keyClick(impression, Qt::Key_Escape);
         else
             impression->reject();
+    } else if (auto* fichier = qobject_cast<QFileDialog*>(boite)) {
+        journal_.ajoute("fichier annulé"); // no file is written by a random run
+        fichier->reject();
     } else if (qobject_cast<QMenu*>(boite))
         repondMenu(boite);
     else if (boite->findChild<QAbstractItemView*>())
@@ -207,7 +211,9 @@ void Repondeur::repondMessage(QWidget* w) {
     const QString texte = boite->text();
     journal_.ajoute("message « " + texte.left(40).toStdString() + " »");
     const bool texteConnu = texte.startsWith(u"Le format du rapport cyclique est incorrect.") ||
-                            texte == u"C'est fonction n'est pas disponible dans la version Béta";
+                            texte == u"C'est fonction n'est pas disponible dans la version Béta" ||
+                            texte.startsWith(u"Aucune sortie audio n'est disponible") ||
+                            texte.startsWith(u"La fréquence du fondamental doit être");
     if (echec.empty() &&
         (boite->windowTitle() != u"Ondalis" || boite->buttons().size() != 1 ||
          !boite->button(QMessageBox::Ok) || boite->icon() != QMessageBox::NoIcon || !texteConnu))
@@ -225,14 +231,18 @@ void Repondeur::repondMessage(QWidget* w) {
 
 void Repondeur::repondRang(QWidget* w) {
     auto* boite = static_cast<QInputDialog*>(w);
-    if (echec.empty() && boite->windowTitle() != u"Rang supérieur")
+    if (echec.empty() && boite->windowTitle() != u"Rang supérieur" &&
+        boite->windowTitle() != u"Fréquence du fondamental")
         echec = "boîte de saisie inattendue : " + boite->windowTitle().toStdString();
     QLineEdit* saisie = boite->findChild<QLineEdit*>();
-    QObject::connect(boite, &QDialog::finished, this, [this, boite](int resultat) {
+    const bool rang = boite->windowTitle() == u"Rang supérieur"; // else the frequency
+    QObject::connect(boite, &QDialog::finished, this, [this, boite, rang](int resultat) {
         const QString reponse = boite->textValue();
-        journal_.ajoute((resultat == QDialog::Accepted ? "rang accepté « " : "rang annulé « ") +
+        const bool ok = resultat == QDialog::Accepted;
+        journal_.ajoute(std::string(rang ? (ok ? "rang accepté « " : "rang annulé « ")
+                                         : (ok ? "fréquence acceptée « " : "fréquence annulée « ")) +
                         reponse.left(40).toStdString() + " »");
-        if (resultat == QDialog::Accepted && rangAccepte) rangAccepte(reponse);
+        if (rang && ok && rangAccepte) rangAccepte(reponse);
     });
     if (!hasard_.piece(0.15)) { // else the default answer, confirmed unchanged
         const QString texte = TexteHostile(hasard_);
