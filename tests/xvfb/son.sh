@@ -9,18 +9,11 @@
 set -u
 ici=$(cd "$(dirname "$0")" && pwd)
 ondalis=$1
-dossier=$2
-mkdir -p "$dossier"
-cd "$dossier" || exit 1
-rm -f ./*.wav ./*.raw
-
-echec() {
-    echo "ÉCHEC : $*" >&2
-    exit 1
-}
-
+mkdir -p "$2" && cd "$2" || exit 1
 dossier_x=$PWD
+rm -f ./*.wav ./*.raw
 source "$ici/commun.bash"
+echec() { echo "ÉCHEC : $*" >&2; exit 1; }
 outils_requis Xvfb xdotool xwininfo pulseaudio pactl parec /usr/bin/python3
 
 # The audio server of this test alone, in a private runtime folder.
