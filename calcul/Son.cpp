@@ -105,7 +105,8 @@ std::vector<float> PeriodeBornee(std::span<const Partiel> spectre, double freque
             z[k] = pair;
             continue;
         }
-        const Complexe o = Produit(impair, std::polar(1.0, 2.0 * std::numbers::pi * double(k) / double(n)));
+        const Complexe o =
+            Produit(impair, std::polar(1.0, 2.0 * std::numbers::pi * double(k) / double(n)));
         z[k] = pair + Complexe(-o.imag(), o.real());
     }
     TransformeeInverse(z);
@@ -129,8 +130,8 @@ std::vector<float> PeriodeBornee(std::span<const Partiel> spectre, double freque
 
 GenerateurSon::GenerateurSon(int echantillonnage)
     : echantillonnage_(echantillonnage),
-      dureeGlissement_(std::max(1, static_cast<int>(std::lround(DureeGlissementSon *
-                                                                echantillonnage)))) {}
+      dureeGlissement_(
+          std::max(1, static_cast<int>(std::lround(DureeGlissementSon * echantillonnage)))) {}
 
 void GenerateurSon::DefinitSpectre(std::vector<Partiel> spectre) {
     const auto egaux = [](const Partiel& a, const Partiel& b) {
@@ -189,7 +190,8 @@ std::vector<std::int16_t> GenereSon(std::span<const Partiel> spectre, double fre
     GenerateurSon generateur(echantillonnage);
     generateur.DefinitFrequence(frequence);
     generateur.DefinitSpectre({spectre.begin(), spectre.end()});
-    std::vector<std::int16_t> son(static_cast<std::size_t>(std::lround(secondes * echantillonnage)));
+    std::vector<std::int16_t> son(
+        static_cast<std::size_t>(std::lround(secondes * echantillonnage)));
     const std::size_t fin =
         son.size() - std::min(son.size(), static_cast<std::size_t>(
                                               std::lround(DureeGlissementSon * echantillonnage)));

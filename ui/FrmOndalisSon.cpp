@@ -34,7 +34,7 @@ void FrmOndalis::SuitLeSignal() {
         QTimer::singleShot(0, this, [this] {
             spectreAttendu_ = false;
             son_->DefinitSpectre(graphes_.signal->Nue() ? std::vector<Partiel>{}
-                                                         : SpectreSignal(etat_));
+                                                        : SpectreSignal(etat_));
         });
     });
 }
@@ -58,8 +58,8 @@ void FrmOndalis::mnuFrequence_Click() {
         this, QStringLiteral("Fréquence du fondamental"),
         TexteQt(QStringLiteral("Entrez la fréquence du fondamental, en hertz.\r"
                                "LA VALEUR EST COMPRISE ENTRE 20 ET 2000 !")),
-        QLineEdit::Normal,
-        QString::fromStdString(TexteNombre(son_->Frequence(), separateur)), &confirme);
+        QLineEdit::Normal, QString::fromStdString(TexteNombre(son_->Frequence(), separateur)),
+        &confirme);
     if (!confirme) return;
     double frequence = NAN;
     try {
@@ -77,8 +77,8 @@ void FrmOndalis::mnuFrequence_Click() {
 
 void FrmOndalis::mnuEnregistrerSon_Click() {
     QString chemin = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Enregistrer le son"), QDir::home().filePath(QStringLiteral("signal.wav")),
-        QStringLiteral("Son WAV (*.wav)"));
+        this, QStringLiteral("Enregistrer le son"),
+        QDir::home().filePath(QStringLiteral("signal.wav")), QStringLiteral("Son WAV (*.wav)"));
     if (chemin.isEmpty()) return;
     if (QFileInfo(chemin).suffix().isEmpty()) chemin += QStringLiteral(".wav");
     const std::vector<std::int16_t> son =
