@@ -46,6 +46,7 @@ add_custom_target(ondalis_installation ALL DEPENDS ${ONDALIS_FICHIERS_ICONE}
   ${ONDALIS_GENERE}/ondalis.1.gz ${ONDALIS_GENERE}/changelog.gz)
 
 install(TARGETS ondalis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS ondalis_audio LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/ondalis)
 install(FILES ${ONDALIS_GENERE}/${ONDALIS_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ONDALIS_GENERE}/${ONDALIS_ID}.metainfo.xml

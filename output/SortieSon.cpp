@@ -1,11 +1,9 @@
 #include "output/SortieSon.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
+#include "output/SortieAudio.h"
+
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QIODevice>
-#include <QMediaDevices>
 #include <QSaveFile>
 
 namespace Calcul_Graphe {
@@ -18,43 +16,14 @@ constexpr int LatenceMs = 250;
 
 } // namespace
 
-// The endless stream the audio output pulls from, on the sound's own thread.
-class LectureSon::Source : public QIODevice {
-public:
-    Source(GenerateurSon& generateur, std::mutex& verrou)
-        : generateur_(generateur), verrou_(verrou) {
-        open(QIODevice::ReadOnly);
-    }
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override { return (1 << 20) + QIODevice::bytesAvailable(); }
-
-protected:
-    qint64 readData(char* donnees, qint64 taille) override {
-        const auto n = static_cast<std::size_t>(taille / 2);
-        const std::lock_guard verrou(verrou_);
-        generateur_.Produit({reinterpret_cast<std::int16_t*>(donnees), n});
-        return static_cast<qint64>(n * 2);
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    GenerateurSon& generateur_;
-    std::mutex& verrou_;
-};
-
-LectureSon::LectureSon(QObject* parent) : QObject(parent), contexte_(std::make_unique<QObject>()) {
+LectureSon::LectureSon(QObject* parent) : QObject(parent) {
     arret_.setSingleShot(true);
     arret_.setInterval(LatenceMs + 2 * static_cast<int>(1000 * DureeGlissementSon) + 20);
     connect(&arret_, &QTimer::timeout, this, [this] { LibereSortie(); });
-    // The samples are drawn on a thread of their own, so that a busy window never starves
-    // the output; it starts with the first sound.
-    contexte_->moveToThread(&fil_);
 }
 
 LectureSon::~LectureSon() {
     LibereSortie();
-    fil_.quit();
-    fil_.wait();
 }
 
 bool LectureSon::Demarre() {
@@ -63,46 +32,37 @@ bool LectureSon::Demarre() {
         const std::lock_guard verrou(verrou_);
         generateur_.DefinitSpectre(spectre_);
     }
-    if (sortie_) {
-        enCours_ = true;
-        return true;
-    }
-    const QAudioDevice peripherique = QMediaDevices::defaultAudioOutput();
-    if (peripherique.isNull()) return false;
-    QAudioFormat format;
-    format.setSampleRate(FrequenceEchantillonnage);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (!peripherique.isFormatSupported(format)) return false;
-
-    if (!fil_.isRunning()) fil_.start();
-    QMetaObject::invokeMethod(
-        contexte_.get(),
-        [&] {
-            source_ = new Source(generateur_, verrou_);
-            sortie_ = new QAudioSink(peripherique, format);
-            sortie_->setBufferSize(FrequenceEchantillonnage * 2 * LatenceMs / 1000);
-            sortie_->start(source_);
-            if (sortie_->error() != QAudio::NoError || sortie_->state() == QAudio::StoppedState) {
-                Detruit();
-                return;
-            }
-            connect(sortie_, &QAudioSink::stateChanged, contexte_.get(), [this](QAudio::State e) {
-                // The server went away, or the device with it.
-                if (e == QAudio::StoppedState && sortie_->error() != QAudio::NoError)
-                    QMetaObject::invokeMethod(this, [this] { SortiePerdue(); });
+    if (!sortie_) {
+        // Beside the program in the build, in its library folder once installed.
+        const QString ici = QCoreApplication::applicationDirPath();
+        for (const QString& dossier : {ici + "/" ONDALIS_MODULES, ici, ici + "/.."}) {
+            module_.setFileName(dossier + "/ondalis-audio");
+            if (module_.load()) break;
+        }
+        const auto fabrique =
+            reinterpret_cast<FabriqueSortieAudio>(module_.resolve(NomFabriqueSortieAudio));
+        if (!fabrique) return false;
+        sortie_.reset(fabrique());
+        const bool ouverte = sortie_->Ouvre(
+            [this](std::int16_t* echantillons, std::size_t nombre) {
+                const std::lock_guard verrou(verrou_);
+                generateur_.Produit({echantillons, nombre});
+            },
+            FrequenceEchantillonnage, LatenceMs,
+            [this] {
+                const bool jouait = enCours_;
+                enCours_ = false;
+                // Not from inside the output's own notice.
+                QTimer::singleShot(0, this, [this] { LibereSortie(); });
+                if (jouait) emit interrompue();
             });
-        },
-        Qt::BlockingQueuedConnection);
-    enCours_ = sortie_ != nullptr;
-    return enCours_;
-}
-
-void LectureSon::SortiePerdue() {
-    const bool jouait = enCours_;
-    enCours_ = false;
-    LibereSortie();
-    if (jouait) emit interrompue();
+        if (!ouverte) {
+            LibereSortie();
+            return false;
+        }
+    }
+    enCours_ = true;
+    return true;
 }
 
 void LectureSon::Arrete() {
@@ -115,22 +75,8 @@ void LectureSon::Arrete() {
     arret_.start();
 }
 
-void LectureSon::Detruit() {
-    delete sortie_;
-    delete source_;
-    sortie_ = nullptr;
-    source_ = nullptr;
-}
-
 void LectureSon::LibereSortie() {
-    if (sortie_)
-        QMetaObject::invokeMethod(
-            contexte_.get(),
-            [this] {
-                sortie_->stop();
-                Detruit();
-            },
-            Qt::BlockingQueuedConnection);
+    sortie_.reset();
     // A later start glides in from silence.
     const std::lock_guard verrou(verrou_);
     generateur_.DefinitSpectre({});

@@ -1,11 +1,11 @@
-// The sound on the system's audio output (Qt Multimedia) and in a WAV file.
+// The sound on the system's audio output and in a WAV file.
 #pragma once
 
 #include "calcul/Son.h"
 
+#include <QLibrary>
 #include <QObject>
 #include <QString>
-#include <QThread>
 #include <QTimer>
 #include <memory>
 #include <mutex>
@@ -13,13 +13,13 @@
 #include <span>
 #include <vector>
 
-class QAudioSink;
+class SortieAudio;
 
 namespace Calcul_Graphe {
 
-// Plays the sound endlessly while started. The samples are drawn on a thread of its own when
-// the audio output asks for them; the output is opened at the first start only, so a program
-// that never plays never talks to the audio server.
+// Plays the sound endlessly while started. The audio output is opened at the first start
+// only (SortieAudio.h): a program that never plays never loads the audio libraries nor talks
+// to the audio server.
 class LectureSon : public QObject {
     Q_OBJECT
 public:
@@ -43,20 +43,14 @@ signals:
     void interrompue();
 
 private:
-    class Source;
     void LibereSortie();
-    void SortiePerdue();
-    void Detruit(); // on the sound's thread
 
-    mutable std::mutex verrou_; // the generator, shared with the sound's thread
+    mutable std::mutex verrou_; // the generator, shared with the output's thread
     GenerateurSon generateur_;
     std::vector<Partiel> spectre_;
     bool enCours_ = false;
-    QThread fil_;
-    std::unique_ptr<QObject> contexte_; // lives on fil_
-    // Made, used and destroyed on fil_, while this thread waits.
-    Source* source_ = nullptr;
-    QAudioSink* sortie_ = nullptr;
+    QLibrary module_;
+    std::unique_ptr<SortieAudio> sortie_;
     QTimer arret_; // lets the output go once the glide out has been heard
 };
 
