@@ -32,6 +32,7 @@ cd "$prefixe" || exit 1
 # The whole tree, file by file with its mode; the Debian-only files stay out of a plain install.
 attendus=(
   "755 bin/ondalis"
+  "644 $(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$construction/CMakeCache.txt")/ondalis/ondalis-audio.so"
   "644 share/applications/$id.desktop"
   "644 share/metainfo/$id.metainfo.xml"
   "644 share/icons/hicolor/scalable/apps/$id.svg"
