@@ -3,18 +3,14 @@
 // application object; every routine reads and writes it by name.
 #pragma once
 
+#include "calcul/Constantes.h"
+#include "calcul/TableTrigo.h"
+
 #include <array>
 #include <cstdint>
 #include <vector>
 
 namespace Calcul_Graphe {
-
-// Flags are 16-bit integers: True is -1, False is 0 (Validation alone holds 1 or 0).
-inline constexpr std::int16_t Vrai = -1;
-inline constexpr std::int16_t Faux = 0;
-
-inline constexpr int NombrePoints = 101; // samples 0 to 100 of one period
-inline constexpr int NombreRangs = 11;   // rank 0 (mean value) to rank 10
 
 // The two coefficients of one rank: A x cos + B x sin of its angle.
 struct CoefficientsAB {
@@ -54,6 +50,9 @@ struct Etat {
     // TermesRangsSup are the ranks of SommeRangsSup whose A or B is not zero, in order.
     std::array<CoefficientsAB, NombreRangs> CoefficientsColonne{};
     std::vector<TermeRang> TermesRangsSup;
+
+    // The sines and cosines of the higher ranks' sample angles, kept for the next sum.
+    TableTrigo TableRangsSup;
 };
 
 // The constants and defaults that the start routine fixes before any window opens:

@@ -3,7 +3,7 @@
 #include "calcul/Son.h"
 #include "graphe/SurfaceGraphe.h"
 #include "output/SortieSon.h"
-#include "ui/Adaptateurs.h"
+#include "ui/TextesCouleurs.h"
 #include "ui/FrmOndalis.h"
 #include "ui/RoutinesOndalis.h"
 
