@@ -16,9 +16,9 @@ source "$ici/commun.bash"
 echec() { echo "ÉCHEC : $*" >&2; exit 1; }
 outils_requis Xvfb xdotool xwininfo pulseaudio pactl parec /usr/bin/python3
 
-# The audio server of this test alone, in a private runtime folder.
-export XDG_RUNTIME_DIR=$PWD/execution
-rm -rf "$XDG_RUNTIME_DIR" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+demarre_x 1280x1024
+
+# The audio server of this test alone, in the runtime folder commun.bash gives the test.
 unset PULSE_SERVER
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --load=module-native-protocol-unix \
     --load="module-null-sink sink_name=nul" >pulseaudio.log 2>&1 &
@@ -26,8 +26,6 @@ pid_pulse=$!
 pids_x+=($pid_pulse)
 for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl set-default-sink nul || echec "le serveur PulseAudio n'a pas démarré"
-
-demarre_x 1280x1024
 
 # analyse FILE SKIP: the checks above on raw 16-bit samples (WAV: its header read first),
 # SKIP samples after the first one heard.
