@@ -12,7 +12,7 @@ paquets=(
   xvfb xauth xdotool xclip imagemagick poppler-utils x11-utils openbox
   dpkg-dev file lintian desktop-file-utils appstream libxml2-utils man-db debootstrap
   at-spi2-core python3-pyatspi dbus-x11 dbus-bin
-  weston qt6-wayland
+  pulseaudio pulseaudio-utils weston qt6-wayland
 )
 
 manquants=()
