@@ -99,23 +99,6 @@ std::string TexteConfirme(const std::string& texte) {
 
 } // namespace
 
-TEST(Reglage, ColonneDuModeManuel) {
-    // Rank n: n periods of the amplitude over the samples; rank 0, the mean value: flat. The
-    // other columns keep what they held.
-    for (const auto& [n, amplitude] : {std::pair<std::int16_t, double>{3, 50}, {0, -20}}) {
-        Etat etat;
-        InitialiseConstantes(etat);
-        for (auto& echantillon : etat.Harmonique)
-            echantillon.fill(7.0f);
-        RemplitColonneReglee(etat, n, amplitude);
-        for (int k = 0; k < NombrePoints; ++k)
-            for (int m = 0; m < NombreRangs; ++m) {
-                const double sinus = n ? std::sin(2 * M_PI * n * k / 100) : 1.0;
-                EXPECT_NEAR(etat.Harmonique[k][m], m != n ? 7.0 : amplitude * sinus, 1e-4) << k;
-            }
-    }
-}
-
 TEST(RangsSup, IdentiqueAuCalculParPoint) {
     // Bit for bit (a negative zero is not a zero here); nonNuls guards against two empty sums.
     // One state's sine table lives through every row while the period's width changes under

@@ -202,15 +202,6 @@ TEST_F(TraceGraphes, LeSignalEstLaSommeArrondieApresChaqueTerme) {
     }
 }
 
-TEST_F(TraceGraphes, LaValeurMoyenneTraceUnTraitVerticalPuisUneHorizontale) {
-    Remplit(0, 50.0f); // y = 1140, row 76
-    TraceHarmonique(etat, graphes, 0);
-    const QImage image = graphes.harmonic->Image();
-    EXPECT_EQ(Compte(image, Boite(19, 77, 19, 148), Noir), 148 - 77 + 1);
-    EXPECT_EQ(Compte(image, Boite(20, 76, 473, 76), Noir), 473 - 20 + 1);
-    EXPECT_EQ(Compte(graphes.signal->Image(), Boite(20, 76, 473, 76), Rouge), 473 - 20 + 1);
-}
-
 TEST_F(TraceGraphes, RetracerTroisRangsRecalculeLeSignalUneFoisSansRangLeLaisseIntact) {
     QSignalSpy effacementsSignal(graphes.signal, &SurfaceGraphe::effacee);
     QSignalSpy effacementsHarmonic(graphes.harmonic, &SurfaceGraphe::effacee);

@@ -1,6 +1,5 @@
 // The main window on a real desktop: values and list items whole in their boxes at any scale,
-// the duty-cycle message in the user's locale, and hover texts that leave a disabled control
-// alone.
+// and the duty-cycle message in the user's locale.
 #include "test_comportement_commun.h"
 
 #include <QProcess>
@@ -139,27 +138,4 @@ TEST_F(Comportement, LeMessageDuRapportNommeLeSeparateurDeLaLangue) {
         EXPECT_EQ(f().txtRapportCyclique->text(), texte);
     }
     QLocale::setDefault(francais);
-}
-
-TEST_F(Comportement, UnControleInactifLaisseLAideCommeElleEst) {
-    Prepare(2, "90", {}); // the sawtooth locks the mean-value slider and box
-    // The pointer goes to the topmost window: the graphs would lie over the main window.
-    for (QWidget* fenetre : QApplication::topLevelWidgets())
-        if (fenetre != &f()) fenetre->hide();
-    const QString Inchange = "-";
-    const std::tuple<QWidget*, bool, QString> cas[] = {
-        {f().chkHarmonic[0], false, Inchange},
-        {f().chkHarmonic[1], true, "Cliquer ici pour valider l'harmonic de rang 1"},
-        {f().txtHarmonic[0], true,
-         "Amplitude en % de l'harmonique de rang 0. Réglage IMPOSSIBLE dans ce cas."},
-    };
-    for (const auto& [w, actif, attendu] : cas) {
-        SCOPED_TRACE(w->objectName().toStdString());
-        if (!actif) w->setEnabled(false);
-        ASSERT_EQ(w->isEnabled(), actif);
-        app.frmAide().DefinitInfo(Inchange);
-        QTest::mouseMove(&f(), QPoint(1, 1));
-        QTest::mouseMove(w, QPoint(3, 3));
-        EXPECT_EQ(app.frmAide().lblInfo->text().toStdString(), attendu.toStdString());
-    }
 }
