@@ -3,6 +3,7 @@
 // one digit more before the point or below 1e-4; and our own reader gives the value back.
 #include "calcul/Nombres.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -44,8 +45,8 @@ template <typename T> std::string Attendu(T x, char separateur, int chiffresMax,
     if (s.find('.') != std::string::npos) {
         while (s.back() == '0') s.pop_back();
         if (s.back() == '.') s.pop_back();
-        s[s.find('.')] = separateur;
     }
+    std::ranges::replace(s, '.', separateur);
     return s + exposant;
 }
 
