@@ -56,13 +56,20 @@ void EcritSiChange(QLineEdit& boite, const std::string& texte) {
     if (boite.text() != nouveau) boite.setText(nouveau);
 }
 
+} // namespace
+
 void Avertit(FrmOndalis& f, const QString& texte) {
     QMessageBox boite(QMessageBox::NoIcon, QStringLiteral(ONDALIS_TITRE), TexteQt(texte),
                       QMessageBox::Ok, &f);
     boite.exec();
 }
 
-} // namespace
+QString TexteSeparateurDecimal() {
+    // Names the separator the reading expects, that of the user's locale.
+    return SeparateurDecimal() == '.'
+               ? QStringLiteral("Attention le séparateur décimal est le point.")
+               : QStringLiteral("Attention le séparateur décimal est la virgule.");
+}
 
 void CalculeSignalChoisi(FrmOndalis& f) {
     Etat& etat = f.etat();
@@ -130,12 +137,8 @@ void CalculeOuSignaleErreur(FrmOndalis& f, const std::function<void()>& calcul) 
 }
 
 void SignaleErreurRapportCyclique(FrmOndalis& f) {
-    // The second line names the separator the reading expects, that of the user's locale.
-    const QString separateur =
-        SeparateurDecimal() == '.'
-            ? QStringLiteral("Attention le séparateur décimal est le point.")
-            : QStringLiteral("Attention le séparateur décimal est la virgule.");
-    Avertit(f, QStringLiteral("Le format du rapport cyclique est incorrect.\r") + separateur);
+    Avertit(f, QStringLiteral("Le format du rapport cyclique est incorrect.\r") +
+                   TexteSeparateurDecimal());
     f.txtRapportCyclique->setFocus();
 }
 
