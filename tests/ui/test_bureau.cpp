@@ -5,7 +5,6 @@
 
 #include "ui/FrmAbout.h"
 
-#include <QProcess>
 #include <cmath>
 
 namespace {
@@ -70,7 +69,6 @@ QRect AvantLaFleche(QComboBox* liste) {
     return QRect(QPoint(1, 1), QPoint(fleche.left() - 1, liste->height() - 2));
 }
 
-
 } // namespace
 
 TEST_F(Comportement, ValeursEtSignauxEntiersDansLeursBoites) {
@@ -100,26 +98,6 @@ TEST_F(Comportement, ValeursEtSignauxEntiersDansLeursBoites) {
         EXPECT_EQ(Coupure(f().cboChoixSignal, f().cboChoixSignal->currentText(),
                           AvantLaFleche(f().cboChoixSignal)),
                   "");
-    }
-}
-
-// The same, with the screen at 150 % and 200 % (a run of its own each: the scale is fixed when
-// the application starts).
-TEST(Echelles, ValeursEtSignauxEntiersAUneEtDemieEtADeux) {
-    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) GTEST_SKIP() << "déjà à l'échelle";
-    for (const char* echelle : {"1.5", "2"}) {
-        QProcess execution;
-        QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-        environnement.insert("QT_SCALE_FACTOR", echelle);
-        execution.setProcessEnvironment(environnement);
-        execution.setProcessChannelMode(QProcess::MergedChannels);
-        execution.start(QCoreApplication::applicationFilePath(),
-                        {"--gtest_filter=Comportement.ValeursEtSignauxEntiersDansLeursBoites"});
-        ASSERT_TRUE(execution.waitForFinished(120000)) << echelle;
-        const QString sortie = execution.readAll();
-        EXPECT_TRUE(execution.exitCode() == 0 && sortie.contains("[  PASSED  ] 1 test"))
-            << "échelle " << echelle << ":\n"
-            << sortie.toStdString();
     }
 }
 

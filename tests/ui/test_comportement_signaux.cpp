@@ -89,8 +89,7 @@ TEST_F(Comportement, RectangleACinquantePourCentAvecLesRangsUnEtTroisPuisDAutres
     Coche(1);
     BoiteModale garde(RefuseTouteBoite);
     const std::tuple<QString, QString, float> cas[] = {
-        {"0,25", "25", 0.25f},  {"1", "1", 0.01f},    {"0,004", "0", 0.0f},  {"12,9", "12", 0.12f},
-        {"-3,2", "-4", -0.04f}, {"150", "150", 1.5f}, {"0,29", "29", 0.29f}, {"50\n", "50", 0.5f}};
+        {"0,25", "25", 0.25f}, {"-3,2", "-4", -0.04f}, {"150", "150", 1.5f}, {"50\n", "50", 0.5f}};
     for (const auto& [saisi, ecrit, rapport] : cas) {
         harmoniques().Efface();
         QGuiApplication::clipboard()->setText(saisi);
@@ -104,9 +103,8 @@ TEST_F(Comportement, RectangleACinquantePourCentAvecLesRangsUnEtTroisPuisDAutres
 }
 
 TEST_F(Comportement, UnRapportIllisibleAfficheLeMessageSurChaqueChemin) {
-    const std::pair<QString, int> cas[] = {{"", 0},      {"abc", 0}, {"0.5", 0}, {"50 %", 0},
-                                           {"1e309", 0}, {"nan", 0}, {"inf", 0}, {"0", 1},
-                                           {"100", 1}}; // the triangle at 0 and 100
+    // Unreadable, too large, and the triangle at 0 and 100 (the unit tables hold the rest).
+    const std::pair<QString, int> cas[] = {{"abc", 0}, {"1e309", 0}, {"0", 1}, {"100", 1}};
     for (const auto& [texte, signal] : cas) {
         SCOPED_TRACE(texte.toStdString());
         Prepare(signal, "50", {0, 1, 3});
@@ -127,12 +125,9 @@ TEST_F(Comportement, UnRapportIllisibleAfficheLeMessageSurChaqueChemin) {
 
 TEST_F(Comportement, LeDernierRangEtLesRangsSuperieursSAjoutentAuSeulSignalReconstruit) {
     Prepare(0, "50", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-    const std::pair<QString, int> cas[] = {
-        {"2500", 2000}, {"2000", 2000}, {"1999", 1999}, {"100000", 2000}, {"-100000", 2000},
-        {"15.7", 15},   {"15,7", 15},   {"12abc", 12},  {"abc", 0},       {"", 0}};
-    for (const auto& [reponse, attendu] : cas) {
+    for (const auto& [reponse, attendu] : {std::pair{"2500", 2000}, {"1999", 1999}, {"", 0}}) {
         RepondRang(reponse);
-        EXPECT_EQ(etat().RangMax, attendu) << reponse.toStdString();
+        EXPECT_EQ(etat().RangMax, attendu) << reponse;
     }
     // Ranks 1 to 10 of a square wave ripple up to 54; the higher ranks pull it towards 50.
     EXPECT_EQ(etat().SignalTotal[25], 54);

@@ -86,24 +86,24 @@ TEST(Curseur, PlusCentEnHautEtUnChangementAussitotParVraiChangement) {
 
 TEST(ImagesSignaux, PixelsClefs) {
     const QRgb B = qRgb(255, 255, 255), N = qRgb(0, 0, 0), R = qRgb(255, 0, 0);
-    // The aT column and the mean row, then signal pixels: high, low, on the edges.
-    const std::tuple<FormeSignal, int, int, std::vector<std::tuple<int, int, QRgb>>> cas[] = {
-        {FormeSignal::Rectangulaire, 78, 66, {{50, 18, R}, {78, 50, R}, {120, 101, R},
-          {163, 50, R}, {190, 18, R}, {120, 18, B}, {50, 101, B}}},
-        {FormeSignal::Triangle, 78, 66, {{49, 18, R}, {120, 101, R}, {49, 101, B}, {120, 18, B}}},
-        {FormeSignal::DentsDeScie, 133, 55,
-         {{133, 19, R}, {163, 73, R}, {133, 5, B}, {76, 46, R}}}};
-    for (auto [forme, aT, moyenne, pixels] : cas) {
+    // The aT column, then signal pixels: high, low, on the edges.
+    // clang-format off
+    const std::tuple<FormeSignal, int, std::vector<std::tuple<int, int, QRgb>>> cas[] = {
+        {FormeSignal::Rectangulaire, 78, {{50, 18, R}, {78, 50, R}, {120, 101, R}, {163, 50, R},
+                                          {190, 18, R}, {120, 18, B}, {50, 101, B}}},
+        {FormeSignal::Triangle, 78, {{49, 18, R}, {120, 101, R}, {49, 101, B}, {120, 18, B}}},
+        {FormeSignal::DentsDeScie, 133, {{133, 19, R}, {163, 73, R}, {133, 5, B}, {76, 46, R}}}};
+    for (auto [forme, aT, pixels] : cas) {
         const QImage im = DessineImageSignal(forme).convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(im.size(), QSize(227, 152));
         // Axes in column 20 and row 73, tick at T/2; the double arrow to aT in row 112.
-        pixels.insert(pixels.end(), {{20, 40, N}, {20, 110, N}, {200, 73, N}, {91, 71, N},
-                                     {aT - 1, 112, N}, {aT + 3, 112, B}});
+        pixels.insert(pixels.end(), {{20, 40, N},
+                                     {20, 110, N},
+                                     {200, 73, N},
+                                     {91, 71, N},
+                                     {aT - 1, 112, N},
+                                     {aT + 3, 112, B}});
         for (const auto& [x, y, c] : pixels) EXPECT_EQ(im.pixel(x, y), c) << x << "," << y;
-        int noirsMoyenne = 0, noirsAT = 0;
-        for (int x = 30; x <= 70; ++x) noirsMoyenne += im.pixel(x, moyenne) == N;
-        for (int y = 104; y <= 118; ++y) noirsAT += im.pixel(aT, y) == N;
-        EXPECT_TRUE(noirsMoyenne > 10 && noirsMoyenne < 35 && noirsAT > 4 && noirsAT < 15) << aT;
     }
 }
 // clang-format on

@@ -4,15 +4,7 @@
 # Skipped (77) when a tool is missing or a bus does not start, except under CI, where that fails.
 # Usage: bash accessibilite.sh <path to ondalis> <work directory>
 set -u
-programme=$(realpath "${1:?chemin du programme}")
-travail=${2:?dossier de travail}
-ici=$(dirname "$(realpath "$0")")
-mkdir -p "$travail"
-cd "$travail" || exit 1
-
-dossier_x=$PWD
-source "$ici/commun.bash"
-echec() { echo "ECHEC : $*" >&2; exit 1; }
+source "$(dirname "$0")/commun.bash"
 
 lanceur=/usr/libexec/at-spi-bus-launcher
 python=/usr/bin/python3 # the system's, which has the pyatspi bindings
@@ -35,11 +27,11 @@ for _ in $(seq 100); do
   fi
   sleep 0.05
 done
-[ -n "$pret" ] || saute "le bus d'accessibilité ne démarre pas (voir $travail/bus-accessibilite.log)"
+[ -n "$pret" ] || saute "le bus d'accessibilité ne démarre pas (voir $dossier/bus-accessibilite.log)"
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$programme" >ondalis.log 2>&1 &
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binaire" >ondalis.log 2>&1 &
 pids_x+=($!)
 
-"$python" "$ici/accessibilite.py" || echec "voir ci-dessus ; journal du programme : $travail/ondalis.log"
-kill -0 "${pids_x[-1]}" 2>/dev/null || echec "le programme s'est arrêté (voir $travail/ondalis.log)"
+"$python" "$ici/accessibilite.py" || echec "voir ci-dessus ; journal du programme : $dossier/ondalis.log"
+kill -0 "${pids_x[-1]}" 2>/dev/null || echec "le programme s'est arrêté (voir $dossier/ondalis.log)"
 exit 0

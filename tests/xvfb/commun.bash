@@ -5,6 +5,15 @@
 CODE_SAUTE=77
 pids_x=()
 
+# Every script is called as SCRIPT PROGRAM WORK-FOLDER: the program in $binaire, the folder made,
+# entered and in $dossier; $ici the scripts' folder. A script may redefine echec.
+ici=$(dirname "$(realpath "$0")")
+binaire=$(realpath "$1")
+dossier=$(realpath -m "$2")
+dossier_x=$dossier
+mkdir -p "$dossier" && cd "$dossier" || exit 1
+echec() { echo "ÉCHEC : $*" >&2; exit 1; }
+
 # The tests hold whatever the caller's session: X only, no Wayland, no desktop settings, and a
 # home and runtime folder of their own (nothing written into the user's).
 export QT_QPA_PLATFORM=xcb

@@ -8,12 +8,7 @@
 # screen (its scrolling is checked offscreen).
 # Usage: fenetres.sh <ondalis binary> <work directory>
 set -u
-ici=$(cd "$(dirname "$0")" && pwd)
-binaire=$(realpath "$1")
-dossier=$2
-mkdir -p "$dossier"
-dossier_x=$dossier
-source "$ici/commun.bash"
+source "$(dirname "$0")/commun.bash"
 outils_requis Xvfb xdotool xprop xwininfo import /usr/bin/convert openbox
 
 echec=0

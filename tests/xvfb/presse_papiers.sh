@@ -5,19 +5,8 @@
 # the ratio), in blue.
 # Usage: presse_papiers.sh <ondalis> <work dir>
 set -u
-ici=$(cd "$(dirname "$0")" && pwd)
-ondalis=$1
-dossier=$2
-mkdir -p "$dossier"
-cd "$dossier" || exit 1
-
-echec() {
-    echo "ÉCHEC (échelle $echelle) : $*" >&2
-    exit 1
-}
-
-dossier_x=$PWD
-source "$ici/commun.bash"
+source "$(dirname "$0")/commun.bash"
+echec() { echo "ÉCHEC (échelle $echelle) : $*" >&2; exit 1; }
 echelle=-
 outils_requis Xvfb xdotool xclip /usr/bin/convert
 
@@ -30,7 +19,7 @@ for echelle in 1 2; do
     rm -f clip.png
     # Something else on the clipboard first, so that the image can only come from the copy.
     echo avant | xclip -selection clipboard -i
-    QT_SCALE_FACTOR=$echelle lance "$ondalis"
+    QT_SCALE_FACTOR=$echelle lance "$binaire"
     programme=$pid_programme
 
     id=$(fenetre '^Ondalis - Version') || echec "la fenêtre principale n'est pas apparue"

@@ -5,12 +5,7 @@
 # connection must not take its descriptor: the windows must show.
 # Usage: session.sh <ondalis binary> <work directory>
 set -u
-ici=$(cd "$(dirname "$0")" && pwd)
-binaire=$(realpath "$1")
-dossier=$2
-mkdir -p "$dossier"
-dossier_x=$dossier
-source "$ici/commun.bash"
+source "$(dirname "$0")/commun.bash"
 outils_requis Xvfb xdotool weston
 
 echec=0

@@ -7,13 +7,8 @@
 # and the WAV file is still written.
 # Usage: son.sh <ondalis> <work dir>
 set -u
-ici=$(cd "$(dirname "$0")" && pwd)
-ondalis=$1
-mkdir -p "$2" && cd "$2" || exit 1
-dossier_x=$PWD
+source "$(dirname "$0")/commun.bash"
 rm -f ./*.wav ./*.raw
-source "$ici/commun.bash"
-echec() { echo "ÉCHEC : $*" >&2; exit 1; }
 outils_requis Xvfb xdotool xwininfo pulseaudio pactl parec /usr/bin/python3
 
 demarre_x 1280x1024
@@ -73,7 +68,7 @@ FIN
 # demarre_programme: the program started, its main window found, $x0 $y0 the top-left corner
 # of its client area below the menu bar (8340 twips high, 15 twips per pixel).
 demarre_programme() {
-    lance "$ondalis"
+    lance "$binaire"
     fenetre=$(fenetre '^Ondalis - Version') || echec "la fenêtre principale n'est pas apparue"
     read -r x0 y0 h < <(xwininfo -id "$fenetre" |
         awk '/Absolute upper-left X/{x=$NF}/Absolute upper-left Y/{y=$NF}/^ *Height:/{h=$NF}
