@@ -97,15 +97,9 @@ void Evenement(FrmOndalis& f) {
     if (auto* t = qobject_cast<QLineEdit*>(w)) {
         t->selectAll();
         const QString texte = TexteHostile();
-        Note("  tape « " + texte.left(20).toStdString() + " »");
-        const bool ascii = std::all_of(texte.begin(), texte.end(),
-                                       [](QChar c) { return c >= u' ' && c < u'\x7f'; });
-        if (ascii && Entre(0, 1)) {
-            QTest::keyClicks(t, texte);
-        } else {
-            QApplication::clipboard()->setText(texte);
-            QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
-        }
+        Note("  colle « " + texte.left(20).toStdString() + " »");
+        QApplication::clipboard()->setText(texte);
+        QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
         return QTest::keyClick(t, Parmi(std::array{Qt::Key_Return, Qt::Key_Tab, Qt::Key_F5}));
     }
     auto* c = static_cast<QScrollBar*>(w);

@@ -117,7 +117,6 @@ demarre_programme
 clic 100 500
 xdotool key F6
 boite=$(fenetre '^Ondalis$') || echec "pas de message sans sortie audio"
-import -window root message.png 2>/dev/null
 xdotool windowfocus "$boite" key Return
 sleep 0.3
 clic 100 500
