@@ -30,22 +30,12 @@ TEST_F(Comportement, GestionnairesQuiLaissaientPasserUneErreurDeLecture) {
             if (voie != Voie::Coche && voie != Voie::CocheMoyenneSignal) Coche(rang);
             const float avant = etat().Harmonique[25][rang];
             f().txtHarmonic[rang]->setText(hostile);
-            // Any exception leaving the handler would end this test here.
-            switch (voie) {
-            case Voie::Coche:
-            case Voie::CocheMoyenneSignal:
-                Coche(rang);
-                break;
-            case Voie::Curseur:
-                QTest::keyClick(f().scrHarmonic[rang], Qt::Key_Up);
-                break;
-            case Voie::Calculer:
-                QTest::mouseClick(f().cmdCalculer, Qt::LeftButton);
-                break;
-            case Voie::DoubleClic:
-                QTest::mouseDClick(f().txtHarmonic[rang], Qt::LeftButton);
-                break;
-            }
+            // Any exception leaving the handler would end this test here; in Voie's order.
+            const std::function<void()> actions[] = {
+                [&] { Coche(rang); }, [&] { QTest::keyClick(f().scrHarmonic[rang], Qt::Key_Up); },
+                [&] { QTest::mouseClick(f().cmdCalculer, Qt::LeftButton); }, [&] { Coche(rang); },
+                [&] { QTest::mouseDClick(f().txtHarmonic[rang], Qt::LeftButton); }};
+            actions[int(voie)]();
             const int valeur = f().scrHarmonic[rang]->Valeur();
             for (int n = 0; n <= 10; ++n)
                 EXPECT_EQ(f().txtHarmonic[n]->text(),

@@ -43,14 +43,12 @@ for echelle in 1 2; do
 
     taille=$(/usr/bin/convert clip.png -format '%wx%h' info:)
     [ "$taille" = $((511 * echelle))x$((299 * echelle)) ] || echec "taille $taille"
-    for point in "100 149" "400 149" "19 50" "19 250"; do
+    # The axes in blue, the background in white.
+    for point in "100 149 0,0,255" "400 149 0,0,255" "19 50 0,0,255" "19 250 0,0,255" \
+        "100 100 255,255,255"; do
         set -- $point
-        x=$(($1 * echelle))
-        y=$(($2 * echelle))
-        couleur=$(pixel $x $y)
-        [ "$couleur" = "srgb(0,0,255)" ] || echec "pixel $x $y : $couleur au lieu du bleu des axes"
+        couleur=$(pixel $(($1 * echelle)) $(($2 * echelle)))
+        [ "$couleur" = "srgb($3)" ] || echec "pixel $1 $2 : $couleur au lieu de srgb($3)"
     done
-    couleur=$(pixel $((100 * echelle)) $((100 * echelle)))
-    [ "$couleur" = "srgb(255,255,255)" ] || echec "pixel du fond : $couleur au lieu du blanc"
     echo "échelle $echelle : $taille, axes bleus"
 done
