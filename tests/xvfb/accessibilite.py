@@ -128,13 +128,17 @@ def main():
         if surface.parent.name != fenetre:
             faute(f"« {surface.name} » dans « {surface.parent.name} » au lieu de « {fenetre} »")
 
-    # A surface's sentence follows what it shows. AT-SPI's cache learns of it only from the
-    # change event readers get: an unannounced change is not seen.
+    # A surface's sentence follows what it shows, and readers are told of each change.
+    annonces = set()
+    pyatspi.Registry.registerEventListener(lambda e: annonces.add(e.source.name),
+                                           "object:property-change:accessible-description")
+
     def apres(etape, action, textes):
+        annonces.clear()
         action()
         vus = lambda: (harmoniques.description, signal.description)
-        if not attend(lambda: vus() == textes):
-            faute(f"{etape} : {vus()} au lieu de {textes}")
+        if not attend(lambda: vus() == textes and annonces >= {harmoniques.name, signal.name}):
+            faute(f"{etape} : {vus()} au lieu de {textes}, annonces de {annonces}")
 
     moyenne = un(tous, "slider", "Curseur Valeur moyenne")
     apres("valeur moyenne à 50 et validée",
