@@ -1,8 +1,5 @@
-// The help panel, the slider and the signal pictures of the main window.
-#include "app/Ondalis.h"
+// The slider and the signal pictures of the main window.
 #include "ui/CurseurVertical.h"
-#include "ui/FrmAide.h"
-#include "ui/FrmOndalis.h"
 #include "ui/ImagesSignaux.h"
 
 #include <QtTest>
@@ -23,24 +20,7 @@ QRect Pouce(CurseurVertical& c) {
     return c.style()->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarSlider, &c);
 }
 
-// The main window alone, shown: the graph windows of a full start would lie over it.
-struct Aide : ::testing::Test {
-    Ondalis app;
-    FrmOndalis& f = app.frmOndalis();
-    void SetUp() override {
-        f.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-    }
-};
-
 } // namespace
-
-TEST_F(Aide, PlaceAuMilieuDeLaZoneAGaucheDeLaFenetrePrincipale) {
-    // Offscreen: an 800 x 800 screen, 4-pixel frames. In twips, Int((12000 - 5535 - 4650) * 0.5)
-    // = 907 gives 60.47 pixels; Int((12000 - 1650) * 0.5) = 5175, 345 pixels.
-    ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 800));
-    EXPECT_EQ(app.frmAide().frameGeometry(), QRect(60, 345, 310, 110));
-}
 
 TEST(Curseur, PlusCentEnHautEtUnChangementAussitotParVraiChangement) {
     CurseurVertical c;
