@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets of the numeric core with clang (libFuzzer, ASan, UBSan) in
+# Builds the fuzz targets of the numeric core and the lesson reader with clang (libFuzzer, ASan, UBSan) in
 # build-fuzz/ and runs each in turn, starting from its corpus in fuzz/corpus/.
 #   scripts/fuzz.sh [seconds-per-target]      bounded time per target (default 30)
 #   FUZZ_RUNS=10000000 scripts/fuzz.sh        a fixed number of runs per target instead
@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 secondes="${1:-30}"
-cibles=(${FUZZ_CIBLES:-lit_nombre lit_en_tete rapport_cyclique texte_nombre arrondi conversions})
+cibles=(${FUZZ_CIBLES:-lit_nombre lit_en_tete rapport_cyclique texte_nombre arrondi conversions lecon})
 
 bash scripts/installe-dependances.sh
 CXX=clang++ cmake -S fuzz -B build-fuzz -G Ninja >/dev/null
@@ -19,6 +19,7 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 for cible in "${cibles[@]}"; do
   case "$cible" in
     texte_nombre | arrondi | conversions) options=(-dict=fuzz/binaires.dict -max_len=16) ;;
+    lecon) options=(-dict=fuzz/lecon.dict -max_len=4096) ;;
     *) options=(-dict=fuzz/nombres.dict -max_len=512) ;;
   esac
   if [ -n "${FUZZ_RUNS:-}" ]; then options+=(-runs="$FUZZ_RUNS"); else options+=(-max_total_time="$secondes"); fi
