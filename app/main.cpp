@@ -16,9 +16,10 @@
 namespace {
 
 const char* const TexteAide =
-    "Usage : ondalis [options]\n"
+    "Usage : ondalis [options] [leçon.ondalis]\n"
     "Recomposition harmonique : reconstitue un signal périodique à partir de sa valeur\n"
     "moyenne et de ses harmoniques de rang 1 à 10 (séries de Fourier).\n"
+    "Une leçon nommée (fichier enregistré par « Fichier > Enregistrer ») s'ouvre au démarrage.\n"
     "\n"
     "Options :\n"
     "  -h, --help       Affiche cette aide et quitte.\n"
@@ -83,14 +84,17 @@ int main(int argc, char** argv) {
     for (const QString& message : std::as_const(MessagesDemarrage))
         std::fprintf(stderr, "%s\n", qPrintable(message));
 
-    // Qt has taken its own options out of the arguments: whatever is left must be ours.
-    if (!analyseur.parse(QApplication::arguments()) || !analyseur.positionalArguments().isEmpty()) {
+    // Qt has taken its own options out of the arguments: whatever is left must be ours, and
+    // one lesson at most.
+    const bool compris = analyseur.parse(QApplication::arguments());
+    const QStringList lecons = analyseur.positionalArguments();
+    if (!compris || lecons.size() > 1) {
         const QStringList options = analyseur.unknownOptionNames();
-        const QString refus = options.isEmpty() ? analyseur.positionalArguments().constFirst()
+        const QString refus = options.isEmpty() ? lecons.value(1)
                               : options.constFirst().size() == 1 ? "-" + options.constFirst()
                                                                  : "--" + options.constFirst();
-        std::fprintf(stderr, "ondalis : argument inconnu « %s ».\nVoir « ondalis --help ».\n",
-                     qPrintable(refus));
+        std::fprintf(stderr, "ondalis : argument %s « %s ».\nVoir « ondalis --help ».\n",
+                     options.isEmpty() ? "en trop" : "inconnu", qPrintable(refus));
         return EXIT_FAILURE;
     }
 
@@ -106,7 +110,7 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&traduction);
 
     Ondalis ondalis;
-    ondalis.Main();
+    ondalis.Main(lecons.value(0));
     Calcul_Graphe::MesureDemarrage::InstalleSiDemande();
     return QApplication::exec();
 }

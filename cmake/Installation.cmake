@@ -1,5 +1,5 @@
 # What `cmake --install` puts where: the program, its desktop entry, AppStream metainfo, the
-# icon in the hicolor theme, the manual page and the licence. The Debian package takes the same
+# icon in the hicolor theme, the manual page, the lesson files' type and the licence. The Debian package takes the same
 # files (component Programme) plus the two files Debian wants in the documentation folder
 # (component Debian, left out of a plain install).
 
@@ -52,6 +52,17 @@ install(FILES ${ONDALIS_GENERE}/${ONDALIS_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${ONDALIS_GENERE}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${ONDALIS_GENERE}/ondalis.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Lesson files: their type (application/x-ondalis), shown with the program's icon.
+install(FILES ${ONDALIS_SOURCES_INSTALLATION}/ondalis.mime.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${ONDALIS_ID}.xml)
+foreach(icone ${ONDALIS_FICHIERS_ICONE})
+  get_filename_component(taille ${icone} DIRECTORY)
+  get_filename_component(taille ${taille} DIRECTORY)
+  get_filename_component(taille ${taille} NAME)
+  get_filename_component(extension ${icone} LAST_EXT)
+  install(FILES ${icone} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${taille}/mimetypes
+    RENAME application-x-ondalis${extension})
+endforeach()
 # Debian keeps licences in /usr/share/common-licenses and refers to them from its copyright file.
 install(FILES ${PROJECT_SOURCE_DIR}/COPYING DESTINATION ${ONDALIS_DOCDIR} COMPONENT Licence)
 install(FILES ${ONDALIS_GENERE}/copyright DESTINATION ${ONDALIS_DOCDIR}

@@ -166,9 +166,12 @@ LectureLecon LitFichierLecon(const QString& chemin) {
 
 QString EcritFichierLecon(const QString& chemin, const Lecon& lecon) {
     if (QFileInfo(chemin).isDir()) return QStringLiteral("C'est un dossier, pas un fichier.");
+    // Unbuffered: a write cut short (a full disk) is seen here. Buffered, the short write comes
+    // at commit, which then puts half a file in place of the earlier one and reports success.
     QSaveFile fichier(chemin);
-    const bool ecrit = fichier.open(QIODevice::WriteOnly) &&
-                       fichier.write(TexteLecon(lecon)) >= 0 && fichier.commit();
+    const QByteArray texte = TexteLecon(lecon);
+    const bool ecrit = fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                       fichier.write(texte) == texte.size() && fichier.commit();
     if (ecrit) return {};
     switch (fichier.error()) {
     case QFileDevice::PermissionsError:

@@ -54,13 +54,13 @@ void EcritSiChange(QLineEdit& boite, const std::string& texte) {
     if (boite.text() != nouveau) boite.setText(nouveau);
 }
 
+} // namespace
+
 void Avertit(FrmOndalis& f, const QString& texte) {
     QMessageBox boite(QMessageBox::NoIcon, QStringLiteral(ONDALIS_TITRE), TexteQt(texte),
                       QMessageBox::Ok, &f);
     boite.exec();
 }
-
-} // namespace
 
 void CalculeSignalChoisi(FrmOndalis& f) {
     Etat& etat = f.etat();
@@ -114,10 +114,6 @@ void ValideHarmonique(FrmOndalis& f, std::int16_t n) {
 void DevalideHarmonique(FrmOndalis& f, std::int16_t n) {
     f.etat().Validation[n] = 0;
     f.chkHarmonic[n]->setChecked(false);
-}
-
-void FonctionNonDisponible(FrmOndalis& f) {
-    Avertit(f, QStringLiteral("C'est fonction n'est pas disponible dans la version Béta"));
 }
 
 void SignaleErreurRapportCyclique(FrmOndalis& f) {

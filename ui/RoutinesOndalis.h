@@ -1,6 +1,6 @@
 // Routines of Calcul_Graphe that read and write the main window's controls: the coefficient
-// table of the chosen signal, the resets, the manual-mode validation of a rank, and the two
-// notices the window shows. They reach the state and the surfaces through the window.
+// table of the chosen signal, the resets, the manual-mode validation of a rank, and the
+// messages the window shows. They reach the state and the surfaces through the window.
 #pragma once
 
 #include <QString>
@@ -31,8 +31,8 @@ void CalculeHarmoniqueReglee(FrmOndalis& f, std::int16_t n);
 void ValideHarmonique(FrmOndalis& f, std::int16_t n);
 void DevalideHarmonique(FrmOndalis& f, std::int16_t n);
 
-// "Function not available" notice of the file menu.
-void FonctionNonDisponible(FrmOndalis& f);
+// A message box of the program: its title, the text, the OK button alone, no icon.
+void Avertit(FrmOndalis& f, const QString& texte);
 // The duty-cycle message, then the focus back into the duty-cycle box: the one reaction to
 // an error of a calculation started from the main window.
 void SignaleErreurRapportCyclique(FrmOndalis& f);

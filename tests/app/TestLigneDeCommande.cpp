@@ -58,7 +58,7 @@ const QString SansAffichage =
     QStringLiteral("ondalis : aucun affichage graphique accessible (DISPLAY n'est pas défini).\n"
                    "Lancer le programme dans une session graphique, ou sous Xvfb :\n"
                    "  xvfb-run -a ondalis\n");
-const QString Aide = QStringLiteral("Usage : ondalis [options]\n");
+const QString Aide = QStringLiteral("Usage : ondalis [options] [leçon.ondalis]\n");
 
 } // namespace
 
@@ -105,13 +105,21 @@ TEST(LigneDeCommande, ChaqueLancementDonneSaSortieEtSonCode) {
          1,
          "",
          "argument inconnu « -x »"},
-        {"argument en trop",
-         {"fichier.txt"},
+        // One lesson opens at start; a second is refused before any window opens.
+        {"deux leçons",
+         {"a.ondalis", "b.ondalis"},
          "",
          "offscreen",
          1,
          "",
-         "argument inconnu « fichier.txt »"},
+         "argument en trop « b.ondalis »"},
+        {"option inconnue avec une leçon",
+         {"a.ondalis", "--inconnue"},
+         "",
+         "offscreen",
+         1,
+         "",
+         "argument inconnu « --inconnue »"},
     };
     for (const Lancement& l : lancements) {
         SCOPED_TRACE(l.nom);

@@ -13,7 +13,7 @@ prefixe=$(realpath "$travail")/prefixe
 echecs=0
 echec() { echo "ECHEC : $*" >&2; echecs=$((echecs + 1)); }
 
-for outil in desktop-file-validate appstreamcli identify xmllint readelf man; do
+for outil in desktop-file-validate appstreamcli identify xmllint readelf man update-mime-database; do
   if ! command -v "$outil" >/dev/null; then
     echo "outil absent : $outil" >&2
     [ "${CI:-}" = true ] && exit 1
@@ -37,9 +37,14 @@ attendus=(
   "644 share/icons/hicolor/scalable/apps/$id.svg"
   "644 share/man/man1/ondalis.1.gz"
   "644 share/doc/ondalis/COPYING"
+  "644 share/mime/packages/$id.xml"
+  "644 share/icons/hicolor/scalable/mimetypes/application-x-ondalis.svg"
 )
 tailles=(16 22 24 32 48 64 128 256)
-for t in "${tailles[@]}"; do attendus+=("644 share/icons/hicolor/${t}x${t}/apps/$id.png"); done
+for t in "${tailles[@]}"; do
+  attendus+=("644 share/icons/hicolor/${t}x${t}/apps/$id.png")
+  attendus+=("644 share/icons/hicolor/${t}x${t}/mimetypes/application-x-ondalis.png")
+done
 diff <(printf '%s\n' "${attendus[@]}" | sort) <(find . -type f -printf '%m %P\n' | sort) ||
   echec "l'arbre installé diffère de la liste attendue (< attendu, > installé)"
 find . -type d ! -perm 755 -printf '%m %P\n' | grep . && echec "dossiers sans le mode 755"
@@ -62,6 +67,15 @@ cle() { sed -n "s/^$1=//p" "$entree"; }
 [ -x "bin/$(cle Exec | cut -d' ' -f1)" ] || echec "Exec : $(cle Exec) n'est pas dans bin/"
 [ "$(cle Name)" = Ondalis ] || echec "Name : $(cle Name)"
 cle Comment | grep -q 'harmoniques' || echec "Comment n'est pas le texte français"
+
+# Lesson files: the type's definition is valid and the desktop entry opens them.
+mime="share/mime/packages/$id.xml"
+xmllint --noout "$mime" || echec "$mime n'est pas du XML valide"
+[ "$(cle MimeType)" = "application/x-ondalis;" ] || echec "MimeType : $(cle MimeType)"
+cle Exec | grep -q ' %f$' || echec "Exec : $(cle Exec) ne reçoit pas de fichier"
+update-mime-database share/mime >"$travail/mime.log" 2>&1 && grep -qx application/x-ondalis share/mime/types ||
+  echec "update-mime-database ne connaît pas application/x-ondalis"
+find share/mime -mindepth 1 -maxdepth 1 ! -name packages -exec rm -rf {} +
 
 # AppStream: valid offline, same identifier, launched by the desktop entry, this version.
 meta="share/metainfo/$id.metainfo.xml"
