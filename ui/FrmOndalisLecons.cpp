@@ -2,6 +2,7 @@
 // put back from one.
 #include "ui/FrmOndalis.h"
 
+#include "OndalisVersion.h"
 #include "graphe/TraceGraphes.h"
 #include "output/Lecon.h"
 #include "ui/Adaptateurs.h"
@@ -47,7 +48,7 @@ void FrmOndalis::mnuEnregister_Click() {
         chemin += Extension;
         // The dialog asked about the name typed, not about this one.
         if (QFileInfo::exists(chemin)) {
-            QMessageBox question(QMessageBox::NoIcon, windowTitle(),
+            QMessageBox question(QMessageBox::NoIcon, QStringLiteral(ONDALIS_TITRE),
                                  TexteQt(QStringLiteral("Le fichier %1 existe déjà.\rLe remplacer ?")
                                              .arg(NomFichier(chemin))),
                                  QMessageBox::Yes | QMessageBox::No, this);
