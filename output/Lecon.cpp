@@ -62,7 +62,9 @@ QString RaisonJson(const QByteArray& texte, const QJsonParseError& erreur) {
 } // namespace
 
 QByteArray TexteLecon(const Lecon& lecon) {
-    const auto booleen = [](bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); };
+    const auto booleen = [](bool b) {
+        return b ? QStringLiteral("true") : QStringLiteral("false");
+    };
     QString texte = QStringLiteral("{\n    \"%1\": \"%2\",\n    \"%3\": %4,\n")
                         .arg(ChampFormat, Format, ChampVersion)
                         .arg(Version);
@@ -115,16 +117,18 @@ LectureLecon LitLecon(const QByteArray& brut) {
                 return Refus(
                     QStringLiteral("Le champ %1 manque.").arg(Guillemets(nom + '.' + champ)));
         if (const auto inconnu = ChampInconnu(champs, {ChampAmplitude, ChampValidation}))
-            return Refus(QStringLiteral("Le champ %1 est inconnu.")
-                             .arg(Guillemets(nom + '.' + *inconnu)));
+            return Refus(
+                QStringLiteral("Le champ %1 est inconnu.").arg(Guillemets(nom + '.' + *inconnu)));
         const QString nomAmplitude = Guillemets(nom + '.' + ChampAmplitude);
         const std::optional<double> amplitude = Entier(champs.value(ChampAmplitude));
         if (!amplitude)
-            return Refus(QStringLiteral("Le champ %1 doit être un nombre entier.").arg(nomAmplitude));
+            return Refus(
+                QStringLiteral("Le champ %1 doit être un nombre entier.").arg(nomAmplitude));
         if (std::abs(*amplitude) > AmplitudeLeconMax)
-            return Refus(QStringLiteral("Le champ %1 vaut %2 : il doit être compris entre -%3 et %3.")
-                             .arg(nomAmplitude, QString::number(*amplitude, 'g', 17))
-                             .arg(AmplitudeLeconMax));
+            return Refus(
+                QStringLiteral("Le champ %1 vaut %2 : il doit être compris entre -%3 et %3.")
+                    .arg(nomAmplitude, QString::number(*amplitude, 'g', 17))
+                    .arg(AmplitudeLeconMax));
         const QJsonValue validation = champs.value(ChampValidation);
         if (!validation.isBool())
             return Refus(QStringLiteral("Le champ %1 doit valoir true ou false.")
@@ -159,8 +163,9 @@ LectureLecon LitFichierLecon(const QString& chemin) {
     if (fichier.error() != QFileDevice::NoError)
         return Refus(QStringLiteral("Le fichier ne peut pas être lu."));
     if (texte.size() > TailleLeconMax)
-        return Refus(QStringLiteral("Le fichier est bien trop gros pour une leçon (plus de %1 Kio).")
-                         .arg(TailleLeconMax / 1024));
+        return Refus(
+            QStringLiteral("Le fichier est bien trop gros pour une leçon (plus de %1 Kio).")
+                .arg(TailleLeconMax / 1024));
     return LitLecon(texte);
 }
 

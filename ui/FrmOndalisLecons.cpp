@@ -35,23 +35,24 @@ QString Depart(const QString& derniere) {
 } // namespace
 
 void FrmOndalis::mnuOuvrir_Click() {
-    const QString chemin = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Ouvrir une leçon"), Depart(derniereLecon_), Filtres);
+    const QString chemin = QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir une leçon"),
+                                                        Depart(derniereLecon_), Filtres);
     if (!chemin.isEmpty()) OuvreLecon(chemin);
 }
 
 void FrmOndalis::mnuEnregister_Click() {
-    QString chemin = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Enregistrer la leçon"), Depart(derniereLecon_), Filtres);
+    QString chemin = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer la leçon"),
+                                                  Depart(derniereLecon_), Filtres);
     if (chemin.isEmpty()) return;
     if (!chemin.endsWith(Extension, Qt::CaseInsensitive)) {
         chemin += Extension;
         // The dialog asked about the name typed, not about this one.
         if (QFileInfo::exists(chemin)) {
-            QMessageBox question(QMessageBox::NoIcon, QStringLiteral(ONDALIS_TITRE),
-                                 TexteQt(QStringLiteral("Le fichier %1 existe déjà.\rLe remplacer ?")
-                                             .arg(NomFichier(chemin))),
-                                 QMessageBox::Yes | QMessageBox::No, this);
+            QMessageBox question(
+                QMessageBox::NoIcon, QStringLiteral(ONDALIS_TITRE),
+                TexteQt(QStringLiteral("Le fichier %1 existe déjà.\rLe remplacer ?")
+                            .arg(NomFichier(chemin))),
+                QMessageBox::Yes | QMessageBox::No, this);
             question.setDefaultButton(QMessageBox::No);
             if (question.exec() != QMessageBox::Yes) return;
         }
@@ -62,8 +63,9 @@ void FrmOndalis::mnuEnregister_Click() {
 bool FrmOndalis::OuvreLecon(const QString& chemin) {
     const LectureLecon lecture = LitFichierLecon(chemin);
     if (!lecture.lecon) {
-        Avertit(*this, QStringLiteral("Impossible d'ouvrir la leçon %1.\r").arg(NomFichier(chemin)) +
-                           lecture.erreur);
+        Avertit(*this,
+                QStringLiteral("Impossible d'ouvrir la leçon %1.\r").arg(NomFichier(chemin)) +
+                    lecture.erreur);
         return false;
     }
     MetLecon(*lecture.lecon);

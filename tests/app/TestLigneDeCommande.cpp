@@ -113,13 +113,7 @@ TEST(LigneDeCommande, ChaqueLancementDonneSaSortieEtSonCode) {
          1,
          "",
          "argument en trop « b.ondalis »"},
-        {"option inconnue avec une leçon",
-         {"a.ondalis", "--inconnue"},
-         "",
-         "offscreen",
-         1,
-         "",
-         "argument inconnu « --inconnue »"},
+
     };
     for (const Lancement& l : lancements) {
         SCOPED_TRACE(l.nom);
