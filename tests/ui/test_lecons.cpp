@@ -66,7 +66,6 @@ TEST_F(Lecons, UneLeconEnregistreeSeRouvreALIdentiqueJusquAuxPixels) {
 TEST_F(Lecons, UnFichierQuiNEstPasUneLeconEstRefuseAvecSaRaisonSansRienChanger) {
     const QByteArray valide = TexteLecon(Melangee);
     const auto remplace = [&](const char* de, const char* par) {
-        EXPECT_EQ(valide.count(de), 1) << de;
         return QByteArray(valide).replace(de, par);
     };
     const std::tuple<QByteArray, QString, const char*> table[] = {
