@@ -5,7 +5,8 @@
 #include "OndalisVersion.h"
 #include "graphe/TraceGraphes.h"
 #include "output/Lecon.h"
-#include "ui/Adaptateurs.h"
+#include "ui/CurseurVertical.h"
+#include "ui/TextesCouleurs.h"
 #include "ui/RoutinesOndalis.h"
 
 #include <QCheckBox>
