@@ -39,11 +39,6 @@ protected:
         const auto [textes, coches, validation, colonnes, harmonic, signal] = Photographie();
         return std::tuple{textes, coches, validation, harmonic, signal, etat().CalculAutoInhibe};
     }
-    QString Message(const std::function<void()>& action) {
-        BoiteModale boite(RepondOk, 2000);
-        action();
-        return boite.texte();
-    }
     QTemporaryDir dossier;
     QString Chemin(const QString& nom) { return dossier.filePath(nom); }
 };
@@ -93,7 +88,9 @@ TEST_F(Lecons, UnFichierQuiNEstPasUneLeconEstRefuseAvecSaRaisonSansRienChanger) 
             ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
             fichier.write(contenu);
         }
-        const QString texte = Message([&] { EXPECT_FALSE(f().OuvreLecon(chemin)); });
+        BoiteModale boite(RepondOk);
+        EXPECT_FALSE(f().OuvreLecon(chemin));
+        const QString texte = boite.texte();
         EXPECT_TRUE(texte.startsWith("Impossible d'ouvrir la leçon « " + chemin + " ».\n") &&
                     texte.contains(QString::fromUtf8(raison)))
             << texte.toStdString();
@@ -112,11 +109,11 @@ TEST_F(Lecons, UnEnregistrementQuiEchoueLaisseLeFichierPrecedentIntact) {
     const rlimit petite{64, limite.rlim_max};
     const auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &petite);
-    const QString texte = Message([&] { EXPECT_FALSE(f().EnregistreLecon(chemin)); });
+    AttendMessage([&] { EXPECT_FALSE(f().EnregistreLecon(chemin)); },
+                  "Impossible d'enregistrer la leçon « " + chemin +
+                      " ».\nL'écriture a échoué (disque plein ?).");
     setrlimit(RLIMIT_FSIZE, &limite);
     std::signal(SIGXFSZ, ancienSignal);
-    EXPECT_EQ(texte, "Impossible d'enregistrer la leçon « " + chemin +
-                         " ».\nL'écriture a échoué (disque plein ?).");
     EXPECT_EQ(Contenu(chemin), ancien);
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"cours.ondalis"});
 }
