@@ -154,11 +154,11 @@ LectureLecon LitFichierLecon(const QString& chemin) {
     if (info.isDir()) return Refus(QStringLiteral("C'est un dossier, pas un fichier."));
     // A device or a pipe could be endless or never answer.
     if (!info.isFile()) return Refus(QStringLiteral("Ce n'est pas un fichier ordinaire."));
+    if (!info.isReadable())
+        return Refus(QStringLiteral("La lecture du fichier n'est pas permise."));
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))
-        return Refus(fichier.error() == QFileDevice::PermissionsError
-                         ? QStringLiteral("La lecture du fichier n'est pas permise.")
-                         : QStringLiteral("Le fichier ne peut pas être lu."));
+        return Refus(QStringLiteral("Le fichier ne peut pas être lu."));
     const QByteArray texte = fichier.read(TailleLeconMax + 1);
     if (fichier.error() != QFileDevice::NoError)
         return Refus(QStringLiteral("Le fichier ne peut pas être lu."));
@@ -170,7 +170,12 @@ LectureLecon LitFichierLecon(const QString& chemin) {
 }
 
 QString EcritFichierLecon(const QString& chemin, const Lecon& lecon) {
-    if (QFileInfo(chemin).isDir()) return QStringLiteral("C'est un dossier, pas un fichier.");
+    const QFileInfo info(chemin);
+    if (info.isDir()) return QStringLiteral("C'est un dossier, pas un fichier.");
+    if (info.exists() && !info.isWritable())
+        return QStringLiteral("L'écriture de ce fichier n'est pas permise.");
+    if (QFileInfo(info.absolutePath()).isDir() && !QFileInfo(info.absolutePath()).isWritable())
+        return QStringLiteral("L'écriture n'est pas permise dans ce dossier.");
     // Unbuffered: a write cut short (a full disk) is seen here. Buffered, the short write comes
     // at commit, which then puts half a file in place of the earlier one and reports success.
     QSaveFile fichier(chemin);
@@ -179,8 +184,6 @@ QString EcritFichierLecon(const QString& chemin, const Lecon& lecon) {
                        fichier.write(texte) == texte.size() && fichier.commit();
     if (ecrit) return {};
     switch (fichier.error()) {
-    case QFileDevice::PermissionsError:
-        return QStringLiteral("L'écriture n'est pas permise à cet endroit.");
     case QFileDevice::OpenError:
         return QStringLiteral("Le fichier ne peut pas être créé à cet endroit.");
     case QFileDevice::RenameError:
