@@ -7,6 +7,8 @@
 # Fails on the first crash or broken property; the input that did it is left in build-fuzz/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# As many build jobs as cores (Ninja alone would start two more), unless told otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 secondes="${1:-30}"
 cibles=(${FUZZ_CIBLES:-texte_nombre lecon})
 
