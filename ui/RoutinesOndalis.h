@@ -32,8 +32,11 @@ void CalculeHarmoniqueReglee(FrmOndalis& f, std::int16_t n);
 void ValideHarmonique(FrmOndalis& f, std::int16_t n);
 void DevalideHarmonique(FrmOndalis& f, std::int16_t n);
 
-// A message box of the program: its title, the text, the OK button alone, no icon.
+// A message box of the program: its title, the OK button alone, no icon.
 void Avertit(FrmOndalis& f, const QString& texte);
+// The line that names the decimal separator a number text must use.
+QString TexteSeparateurDecimal();
+
 // Runs `calcul`; a calculation error ends it with the duty-cycle message: the calculations
 // started from the signal list, the duty-cycle button and the higher ranks report alike.
 void CalculeOuSignaleErreur(FrmOndalis& f, const std::function<void()>& calcul);
