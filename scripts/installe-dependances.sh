@@ -13,7 +13,7 @@ paquets=(
   dpkg-dev file lintian desktop-file-utils appstream libxml2-utils man-db debootstrap
   shared-mime-info
   at-spi2-core python3-pyatspi dbus-x11 dbus-bin
-  pulseaudio pulseaudio-utils
+  pulseaudio pulseaudio-utils weston qt6-wayland
 )
 
 manquants=()
