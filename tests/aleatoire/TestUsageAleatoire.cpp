@@ -102,12 +102,7 @@ void Evenement(FrmOndalis& f) {
         QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
         return QTest::keyClick(t, Parmi(std::array{Qt::Key_Return, Qt::Key_Tab, Qt::Key_F5}));
     }
-    auto* c = static_cast<QScrollBar*>(w);
-    if (Entre(0, 1)) return QTest::keyClick(c, Parmi(std::array{Qt::Key_Up, Qt::Key_PageDown}));
-    const QPoint depart(c->width() / 2, c->height() / 2), arrivee(depart.x(), Entre(0, c->height()));
-    QTest::mousePress(c, Qt::LeftButton, {}, depart);
-    QTest::mouseMove(c, arrivee);
-    QTest::mouseRelease(c, Qt::LeftButton, {}, arrivee);
+    QTest::keyClick(w, Parmi(std::array{Qt::Key_Up, Qt::Key_PageDown, Qt::Key_End}));
 }
 
 // What the controls must agree on after any event (the units check the numbers they show).
