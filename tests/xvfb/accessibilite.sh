@@ -18,16 +18,8 @@ eval "$sortie"
 pids_x+=("$DBUS_SESSION_BUS_PID")
 "$lanceur" --launch-immediately >bus-accessibilite.log 2>&1 &
 pids_x+=($!)
-pret=
-for _ in $(seq 100); do
-  if dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-    >/dev/null 2>&1; then
-    pret=1
-    break
-  fi
-  sleep 0.05
-done
-[ -n "$pret" ] || saute "le bus d'accessibilité ne démarre pas (voir $dossier/bus-accessibilite.log)"
+attend dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress ||
+  saute "le bus d'accessibilité ne démarre pas (voir $dossier/bus-accessibilite.log)"
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binaire" >ondalis.log 2>&1 &
 pids_x+=($!)

@@ -43,6 +43,9 @@ saute() {
     exit $CODE_SAUTE
 }
 
+# attend COMMAND...: true once the command succeeds, within 10 s.
+attend() { for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done; return 1; }
+
 # outils_requis TOOL...: every tool must be on PATH.
 outils_requis() {
     local outil

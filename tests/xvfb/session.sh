@@ -36,8 +36,7 @@ mkdir -m 700 "$execution"
 XDG_RUNTIME_DIR=$execution weston --backend=headless-backend.so --socket=ondalis-session \
     --width=1024 --height=768 >>"$dossier/weston.log" 2>&1 &
 pids_x+=($!)
-for _ in $(seq 100); do [ -S "$execution/ondalis-session" ] && break; sleep 0.05; done
-[ -S "$execution/ondalis-session" ] || { echo "ÉCHEC : weston n'a pas démarré" >&2; exit 1; }
+attend test -S "$execution/ondalis-session" || { echo "ÉCHEC : weston n'a pas démarré" >&2; exit 1; }
 wayland=(XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=ondalis-session XDG_RUNTIME_DIR=$execution)
 # Qt's Wayland plugin (qt6-wayland) is for the test only: without it nothing runs on Wayland.
 if timeout 10 env -u DISPLAY "${wayland[@]}" "$binaire" -platform wayland sonde 2>&1 |

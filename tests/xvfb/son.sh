@@ -19,8 +19,7 @@ pulseaudio -n --daemonize=no --exit-idle-time=-1 --load=module-native-protocol-u
     --load="module-null-sink sink_name=nul" >pulseaudio.log 2>&1 &
 pid_pulse=$!
 pids_x+=($pid_pulse)
-for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-pactl set-default-sink nul || echec "le serveur PulseAudio n'a pas démarré"
+attend pactl info && pactl set-default-sink nul || echec "le serveur PulseAudio n'a pas démarré"
 
 # analyse FILE SKIP: the checks above on raw 16-bit samples (WAV: its header read first),
 # SKIP samples after the first one heard.
@@ -87,8 +86,7 @@ enregistre() {
     xdotool windowfocus "$dialogue" key ctrl+a
     xdotool type "$1"
     xdotool key Return
-    for _ in $(seq 100); do [ -s "$1" ] && break; sleep 0.1; done
-    [ -s "$1" ] || echec "$1 n'a pas été écrit"
+    attend test -s "$1" || echec "$1 n'a pas été écrit"
 }
 
 demarre_programme
