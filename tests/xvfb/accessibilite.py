@@ -118,9 +118,6 @@ def main():
         n = un(tous, role, nom)
         if n.description != description:
             faute(f"{role} « {nom} » : « {n.description} » au lieu de « {description} »")
-    curseurs = [n for n in tous if n.getRoleName() == "slider"]
-    if len(curseurs) != 11:
-        faute(f"{len(curseurs)} curseurs au lieu de 11")
     signal = un(tous, "chart", "Graphe du signal")
     harmoniques = un(tous, "chart", "Graphe des Harmoniques")
     for surface, fenetre in ((signal, "Signal reconstitué"),
