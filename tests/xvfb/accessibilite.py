@@ -2,7 +2,7 @@
 its help text, the graph windows are windows and their surfaces named charts whose sentence
 follows what they show, and readers are told when it changes; the signal list keeps its name
 once a signal is chosen. Acts through AT-SPI too (a slider's value, a check box's and a button's
-action, the list's popup and keys). Prints what it saw; exit 1 on a fault."""
+action, the list's popup and keys). Exit 1 on a fault."""
 
 import sys
 import time
@@ -34,8 +34,7 @@ def application(delai=20.0):
             if app is not None and app.name == "Ondalis" and app.childCount >= 4:
                 return app
         time.sleep(0.1)
-    print("ECHEC : l'application Ondalis n'apparaît pas sur le bus d'accessibilité",
-          file=sys.stderr)
+    faute("l'application Ondalis n'apparaît pas sur le bus d'accessibilité")
     sys.exit(1)
 
 

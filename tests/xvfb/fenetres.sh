@@ -63,7 +63,6 @@ verifie_places() {
     [ "$py$sx$px$hy" ] # silence unused values
 }
 
-debut=$SECONDS
 # Panels on the left and at the top: openbox keeps 64 and 30 pixels there.
 sed 's|<left>0</left>|<left>64</left>|; s|<top>0</top>|<top>30</top>|' /etc/xdg/openbox/rc.xml \
     >"$dossier/marges.xml"
@@ -113,5 +112,4 @@ for essai in "1280x1024 nu" "1280x1024 openbox" "1024x600 nu" "1024x600 openbox"
 
     kill -0 "$pid_programme" 2>/dev/null || { echo "ÉCHEC ($essai) : le programme s'est arrêté"; echec=1; }
 done
-echo "durée : $((SECONDS - debut)) s"
 exit $echec
