@@ -10,6 +10,7 @@
 #include "graphe/Graphes.h"
 
 #include <QMainWindow>
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -82,10 +83,12 @@ public:
     QAction* mnuOuvrir = nullptr;
     QAction* mnuEnregister = nullptr;
     QAction* mnuImprimer = nullptr;
+    QAction* mnuExporter = nullptr;
     QAction* mnuQuitter = nullptr;
     QMenu* mnuEdition = nullptr;
     QAction* mnuCopierHarmonic = nullptr;
     QAction* mnuCopierSignal = nullptr;
+    QAction* mnuCopierTableau = nullptr;
     QMenu* mnuOptions = nullptr;
     QAction* mnuRang = nullptr;
     QMenu* mnuAffichage = nullptr;
@@ -123,8 +126,10 @@ public:
     void mnuOuvrir_Click();
     void mnuEnregister_Click();
     void mnuImprimer_Click();
+    void mnuExporter_Click();
     void mnuCopierHarmonic_Click();
     void mnuCopierSignal_Click();
+    void mnuCopierTableau_Click();
     void mnuAffichageAide_Click();
     void mnuGrapheSignal_Click();
     void mnuApropos_Click();
@@ -147,4 +152,5 @@ private:
     Calcul_Graphe::Graphes graphes_;
     ServicesApplication& services_;
     std::unique_ptr<Calcul_Graphe::Impression> impression_; // at the first print
+    QString dernierExport_; // the file the export dialog proposes
 };

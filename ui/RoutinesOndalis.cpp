@@ -24,7 +24,7 @@ char SeparateurDecimal() {
 }
 
 QString TexteEntier(int valeur) {
-    return QString::fromStdString(TexteNombre(static_cast<double>(valeur), SeparateurDecimal()));
+    return QString::fromStdString(TexteEntier(valeur, SeparateurDecimal()));
 }
 
 namespace {
@@ -54,13 +54,13 @@ void EcritSiChange(QLineEdit& boite, const std::string& texte) {
     if (boite.text() != nouveau) boite.setText(nouveau);
 }
 
+} // namespace
+
 void Avertit(FrmOndalis& f, const QString& texte) {
     QMessageBox boite(QMessageBox::NoIcon, QStringLiteral(ONDALIS_TITRE), TexteQt(texte),
                       QMessageBox::Ok, &f);
     boite.exec();
 }
-
-} // namespace
 
 void CalculeSignalChoisi(FrmOndalis& f) {
     Etat& etat = f.etat();

@@ -31,6 +31,8 @@ void CalculeHarmoniqueReglee(FrmOndalis& f, std::int16_t n);
 void ValideHarmonique(FrmOndalis& f, std::int16_t n);
 void DevalideHarmonique(FrmOndalis& f, std::int16_t n);
 
+// A message box of the program: its title, the text, the OK button alone, no icon.
+void Avertit(FrmOndalis& f, const QString& texte);
 // "Function not available" notice of the file menu.
 void FonctionNonDisponible(FrmOndalis& f);
 // The duty-cycle message, then the focus back into the duty-cycle box: the one reaction to
