@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 using namespace Calcul_Graphe;
 
@@ -31,9 +32,11 @@ void FrmOndalis::mnuExporter_Click() {
     connect(&dialogue, &QFileDialog::filterSelected, &dialogue, suffixe);
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return;
 
-    const QString fichier = dialogue.selectedFiles().constFirst();
-    const QString echec =
-        ExporteGraphes(graphes_, fichier, FormatDuFichier(fichier, dialogue.selectedNameFilter()));
+    QString fichier = dialogue.selectedFiles().constFirst();
+    const FormatExport format = FormatDuFichier(fichier, dialogue.selectedNameFilter());
+    // Platform dialogs may leave the name as typed.
+    if (QFileInfo(fichier).suffix().isEmpty()) fichier += '.' + Extension(format);
+    const QString echec = ExporteGraphes(graphes_, fichier, format);
     if (echec.isEmpty())
         dernierExport_ = fichier;
     else

@@ -186,9 +186,11 @@ TEST_F(Dessin, ArbreDesMenus) {
                          (a->isSeparator() || a->isCheckable() || a->menu() ? "|?" : "");
     }
     EXPECT_EQ(arbre, QStringList({"mnuFichier|&Fichier", "  mnuOuvrir|&Ouvrir|Ctrl+O",
-        "  mnuEnregister|&Enregistrer|Ctrl+S", "  mnuImprimer|Imprimer|", "  mnuQuitter|&Quitter|",
+        "  mnuEnregister|&Enregistrer|Ctrl+S", "  mnuImprimer|Imprimer|",
+        "  mnuExporter|Exporter les graphes...|", "  mnuQuitter|&Quitter|",
         "mnuEdition|&Edition", "  mnuCopierHarmonic|Copier le graphe des Harmoniques|Ctrl+C",
-        "  mnuCopierSignal|Copier le graphe du signal|Ctrl+X", "mnuOptions|&Options",
+        "  mnuCopierSignal|Copier le graphe du signal|Ctrl+X",
+        "  mnuCopierTableau|Copier le tableau des coefficients|", "mnuOptions|&Options",
         "  mnuRang|Rang du dernier harmonique|Ctrl+R|inactif", "mnuAffichage|&Affichage",
         "  mnuAffichageAide|Affichage de l'aide|", "  mnuGrapheSignal|Affichage des graphes|F5",
         "mnuAide|&?", "  mnuApropos|A propos d'Ondalis|"}));
@@ -350,14 +352,18 @@ TEST(Liaison, SansLigneDuDessinElleEchoue) {
     QWidget fenetre;
     const QHash<QString, QWidget*> widgets = {{"TxtAn(3)", new QLineEdit(&fenetre)},
                                               {"Label1", new QLabel(&fenetre)}};
-    struct Cas { const char* nom; int index; bool texte; bool lie; };
+    struct Cas {
+        const char* nom;
+        int index;
+        bool texte;
+        bool lie;
+    };
     const Cas cas[] = {
-        {"TxtAn",  3,  true,  true},
-        {"Label1", -1, false, true},
-        {"TxtAn",  4,  true,  false}, // index outside the design
-        {"txtAn",  3,  true,  false}, // misspelt
-        {"Label1", -1, true,  false}, // a label bound as a text box
-        {"Label1", 0,  false, false}, // a single control bound as an array
+        {"TxtAn", 3, true, true},    {"Label1", -1, false, true},
+        {"TxtAn", 4, true, false},   // index outside the design
+        {"txtAn", 3, true, false},   // misspelt
+        {"Label1", -1, true, false}, // a label bound as a text box
+        {"Label1", 0, false, false}, // a single control bound as an array
     };
     for (const Cas& c : cas) {
         bool lie = true;
