@@ -352,18 +352,14 @@ TEST(Liaison, SansLigneDuDessinElleEchoue) {
     QWidget fenetre;
     const QHash<QString, QWidget*> widgets = {{"TxtAn(3)", new QLineEdit(&fenetre)},
                                               {"Label1", new QLabel(&fenetre)}};
-    struct Cas {
-        const char* nom;
-        int index;
-        bool texte;
-        bool lie;
-    };
+    struct Cas { const char* nom; int index; bool texte; bool lie; };
     const Cas cas[] = {
-        {"TxtAn", 3, true, true},    {"Label1", -1, false, true},
-        {"TxtAn", 4, true, false},   // index outside the design
-        {"txtAn", 3, true, false},   // misspelt
-        {"Label1", -1, true, false}, // a label bound as a text box
-        {"Label1", 0, false, false}, // a single control bound as an array
+        {"TxtAn",  3,  true,  true},
+        {"Label1", -1, false, true},
+        {"TxtAn",  4,  true,  false}, // index outside the design
+        {"txtAn",  3,  true,  false}, // misspelt
+        {"Label1", -1, true,  false}, // a label bound as a text box
+        {"Label1", 0,  false, false}, // a single control bound as an array
     };
     for (const Cas& c : cas) {
         bool lie = true;
