@@ -1,5 +1,6 @@
 #include "output/Export.h"
 
+#include "calcul/Trace.h"
 #include "output/Sortie.h"
 
 #include <QBuffer>
@@ -10,6 +11,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <cstring>
 
 namespace Calcul_Graphe {
 
@@ -40,6 +42,34 @@ bool Peint(QPaintDevice& appareil, const Graphes& graphes, const MiseEnPage& mis
     return peintre.end();
 }
 
+// The page at 300 dpi. Nothing on it is antialiased, so it holds the palette's colours alone:
+// one byte a pixel (9 MB for A4), painted in bands of 24-bit pixels.
+QImage PageEnPalette(const Graphes& graphes, const MiseEnPage& mise) {
+    QList<QRgb> couleurs;
+    for (const Rvb c : Palette)
+        couleurs << (0xFF000000u | c);
+    const QSize taille = Page.sizePixels(PppImage);
+    QImage page(taille, QImage::Format_Indexed8);
+    QImage bande(taille.width(), 256, QImage::Format_RGB32);
+    if (page.isNull() || bande.isNull()) return {};
+    page.setColorTable(couleurs);
+    const int pointsParMetre = qRound(PppImage / 0.0254);
+    page.setDotsPerMeterX(pointsParMetre);
+    page.setDotsPerMeterY(pointsParMetre);
+    for (int haut = 0; haut < taille.height(); haut += bande.height()) {
+        bande.fill(Qt::white);
+        QPainter peintre(&bande);
+        peintre.translate(0, -haut);
+        PeintPage(peintre, graphes, mise, PppImage, PppImage);
+        peintre.end();
+        const QImage indexee = bande.convertToFormat(QImage::Format_Indexed8, couleurs,
+                                                     Qt::ThresholdDither | Qt::AvoidDither);
+        for (int y = 0; y < bande.height() && haut + y < taille.height(); ++y)
+            std::memcpy(page.scanLine(haut + y), indexee.constScanLine(y), taille.width());
+    }
+    return page;
+}
+
 bool Ecrit(QIODevice& fichier, const Graphes& graphes, const MiseEnPage& mise,
            FormatExport format) {
     switch (format) {
@@ -61,13 +91,8 @@ bool Ecrit(QIODevice& fichier, const Graphes& graphes, const MiseEnPage& mise,
         return Peint(pdf, graphes, mise, PppVectoriel);
     }
     case FormatExport::Png: {
-        // Three bytes a pixel: the A4 page at 300 dpi takes 26 MB while it is written.
-        QImage image(Page.sizePixels(PppImage), QImage::Format_RGB888);
-        if (image.isNull()) return false;
-        const int pointsParMetre = qRound(PppImage / 0.0254);
-        image.setDotsPerMeterX(pointsParMetre);
-        image.setDotsPerMeterY(pointsParMetre);
-        return Peint(image, graphes, mise, PppImage) && QImageWriter(&fichier, "png").write(image);
+        const QImage page = PageEnPalette(graphes, mise);
+        return !page.isNull() && QImageWriter(&fichier, "png").write(page);
     }
     }
     return false;
