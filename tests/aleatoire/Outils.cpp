@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -185,6 +186,9 @@ void Repondeur::repond(QPointer<QWidget> boite, int essai) {
             QTest::keyClick(impression, Qt::Key_Escape);
         else
             impression->reject();
+    } else if (auto* fichier = qobject_cast<QFileDialog*>(boite)) {
+        journal_.ajoute("exportation annulée"); // nothing written outside the test
+        fichier->reject();
     } else if (qobject_cast<QMenu*>(boite))
         repondMenu(boite);
     else if (boite->findChild<QAbstractItemView*>())
@@ -207,7 +211,8 @@ void Repondeur::repondMessage(QWidget* w) {
     const QString texte = boite->text();
     journal_.ajoute("message « " + texte.left(40).toStdString() + " »");
     const bool texteConnu = texte.startsWith(u"Le format du rapport cyclique est incorrect.") ||
-                            texte == u"C'est fonction n'est pas disponible dans la version Béta";
+                            texte == u"C'est fonction n'est pas disponible dans la version Béta" ||
+                            texte.startsWith(u"Les coefficients ne peuvent pas être calculés");
     if (echec.empty() &&
         (boite->windowTitle() != u"Ondalis" || boite->buttons().size() != 1 ||
          !boite->button(QMessageBox::Ok) || boite->icon() != QMessageBox::NoIcon || !texteConnu))
