@@ -1,5 +1,5 @@
-// Export of the graphs: each format holds what it must (vectors only, or 300 dpi pixels), shows
-// the surfaces where the printed page puts them, and a failed write leaves the old file alone.
+// Export of the graphs: each format holds what it must (vectors only, or 300 dpi pixels) and
+// shows the surfaces where the printed page puts them; a failed write leaves the old file alone.
 #include "app/Ondalis.h"
 #include "calcul/Reglage.h"
 #include "graphe/SurfaceGraphe.h"
@@ -7,8 +7,6 @@
 #include "output/Export.h"
 #include "output/Sortie.h"
 
-#include <QDir>
-#include <QFile>
 #include <QPageSize>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -20,131 +18,95 @@ using namespace Calcul_Graphe;
 
 namespace {
 
-QByteArray Sh(const QString& commande) {
-    QProcess p;
-    p.start("sh", {"-c", commande});
-    return p.waitForFinished(60000) ? p.readAllStandardOutput().trimmed() : QByteArray("échec");
-}
-
-bool Proche(QRgb a, QRgb b) {
-    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-               std::abs(qBlue(a) - qBlue(b)) <
-           90;
+bool Sh(const QString& commande, const QString& fichier) {
+    return QProcess::execute(
+               "sh", {"-c", "set -- " + fichier + " " + fichier + ".png; " + commande}) == 0;
 }
 
 // The share of the surface's coloured pixels (white and the black labels aside) with no pixel
-// of a close colour near their place in `cible` on the page (a line moves by up to half a
-// surface pixel when it is snapped at another scale).
+// of about their colour near their place in `cible` on the page: a line moves by up to half a
+// surface pixel when it is snapped at another scale, and antialiasing blends its edges.
 double PartManquante(const QImage& surface, const QImage& page, const QRectF& cible) {
-    const int r = 1 + static_cast<int>(std::ceil(cible.width() / 511));
+    const double ex = cible.width() / 511, ey = cible.height() / 299;
+    const int r = 1 + static_cast<int>(std::ceil(ex)), cote = 2 * r + 1;
     int manquants = 0, colores = 0;
-    for (int y = 0; y < surface.height(); ++y)
-        for (int x = 0; x < surface.width(); ++x) {
-            const QRgb c = surface.pixel(x, y);
-            if (c == qRgb(255, 255, 255) || c == qRgb(0, 0, 0)) continue;
-            const QPoint p((cible.left() + (x + 0.5) * cible.width() / 511),
-                           (cible.top() + (y + 0.5) * cible.height() / 299));
-            bool vu = false;
-            for (int dy = -r; dy <= r && !vu; ++dy)
-                for (int dx = -r; dx <= r && !vu; ++dx)
-                    vu = page.valid(p.x() + dx, p.y() + dy) &&
-                         Proche(page.pixel(p.x() + dx, p.y() + dy), c);
-            manquants += !vu;
-            ++colores;
+    for (int i = 0; i < 511 * 299; ++i) {
+        const QRgb c = surface.pixel(i % 511, i / 511);
+        if (c == qRgb(255, 255, 255) || c == qRgb(0, 0, 0)) continue;
+        bool vu = false;
+        for (int j = 0; j < cote * cote && !vu; ++j) {
+            const QPoint p(cible.left() + (i % 511 + 0.5) * ex + j % cote - r,
+                           cible.top() + (i / 511 + 0.5) * ey + j / cote - r);
+            const QRgb v = page.valid(p) ? page.pixel(p) : 0;
+            const int ecart = std::abs(qRed(v) - qRed(c)) + std::abs(qGreen(v) - qGreen(c)) +
+                              std::abs(qBlue(v) - qBlue(c));
+            vu = ecart < 90;
         }
+        manquants += !vu;
+        ++colores;
+    }
     return double(manquants) / colores;
 }
 
 } // namespace
 
-TEST(Export, TroisFormatsMontrentLesSurfaces) {
+TEST(Export, TroisFormatsMontrentLesSurfacesOuRien) {
     Ondalis app;
     app.Main();
     InitialiseConstantes(app.etat());
-    RemplitColonneReglee(app.etat(), 0, 60.0);
-    RemplitColonneReglee(app.etat(), 1, 80.0);
-    RemplitColonneReglee(app.etat(), 2, 40.0);
-    for (int n : {0, 1, 2})
+    for (auto [n, amplitude] : {std::pair{0, 60.0}, {1, 80.0}, {2, 40.0}}) {
+        RemplitColonneReglee(app.etat(), n, amplitude);
         app.etat().Validation[n] = 1;
+    }
     RetraceHarmoniques(app.etat(), app.graphes());
     const QImage signal = app.graphes().signal->Image(),
                  harmonique = app.graphes().harmonic->Image();
     const auto mise = MiseEnPagePoints(QPageSize(QPageSize::A4).sizePoints());
-    ASSERT_TRUE(mise);
     QTemporaryDir dossier;
-    struct Cas {
-        FormatExport format;
-        const char* fichier;
-        const char* verification; // a shell command printing "ok", the file as $1
-        const char* rendu;        // rasterises $1 into $2 at 144 dpi, or at its own 300
-        double ppp;
-    };
-    const Cas cas[] = {
-        {FormatExport::Svg, "g.svg",
-         "xmllint --noout $1 && grep -q '<path' $1 && ! grep -q '<image' $1 && echo ok",
+    // File (its extension gives the format), a check, a rendering into $2 and its resolution ($1:
+    // the file).
+    const std::tuple<const char*, const char*, const char*, double> cas[] = {
+        {"g.svg", "xmllint --noout $1 && grep -q '<path' $1 && ! grep -q '<image' $1",
          "rsvg-convert -d 144 -p 144 -b white $1 -o $2", 144},
-        {FormatExport::Pdf, "g.pdf",
-         "test \"$(pdfinfo $1 | awk '/^Pages/{print $2}')$(pdfimages -list $1 | tail -n +3)\" = 1 "
-         "&& echo ok",
+        {"g.pdf",
+         "pdfinfo $1 | grep -q 'Pages: *1$' && test -z \"$(pdfimages -list $1 | sed 1,2d)\"",
          "pdftoppm -r 144 -png -singlefile $1 ${2%.png}", 144},
-        {FormatExport::Png, "g.png",
-         "identify -units PixelsPerInch -format '%x %y %w %h' $1 | grep -qx '300 300 2479 3508' "
-         "&& echo ok",
+        {"g.png",
+         "identify -units PixelsPerInch -format '%x %y %w %h' $1 | grep -qx '300 300 2479 3508'",
          "cp $1 $2", 300},
     };
-    for (const Cas& c : cas) {
-        const QString fichier = dossier.filePath(c.fichier), rendu = fichier + ".rendu.png";
-        ASSERT_EQ(ExporteGraphes(app.graphes(), fichier, c.format), "") << c.fichier;
-        EXPECT_EQ(Sh(QString("set -- %1 %2; %3").arg(fichier, rendu, c.verification)), "ok")
-            << c.fichier;
-        Sh(QString("set -- %1 %2; %3").arg(fichier, rendu, c.rendu));
-        const QImage page(rendu);
-        ASSERT_FALSE(page.isNull()) << c.fichier;
-        const double f = c.ppp / 1440;
+    for (const auto& [nom, verification, rendu, ppp] : cas) {
+        const QString fichier = dossier.filePath(nom);
+        ASSERT_EQ(ExporteGraphes(app.graphes(), fichier, FormatDuFichier(fichier, {})), "");
+        EXPECT_TRUE(Sh(verification, fichier) && Sh(rendu, fichier)) << nom;
+        const QImage page(fichier + ".png");
+        const double f = ppp / 1440;
         for (auto [surface, haut] : {std::pair{signal, mise->Y1}, {harmonique, mise->Y2}})
             EXPECT_LT(PartManquante(surface, page,
                                     QRectF(mise->X * f, haut * f, mise->Wd * f, mise->Hp * f)),
                       0.01)
-                << c.fichier << " à " << haut;
+                << nom << " à " << haut;
     }
     EXPECT_TRUE(app.graphes().signal->Image() == signal &&
                 app.graphes().harmonic->Image() == harmonique);
-}
 
-// A write that fails halfway (a file size limit stands in for a full disk) or cannot start is
-// said, and leaves the folder as it was: the old file whole, no temporary file.
-TEST(Export, EcritureManqueeSansDemiFichier) {
-    Ondalis app;
-    app.Main();
-    QTemporaryDir dossier;
-    QFile ancien(dossier.filePath("g.svg"));
-    ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
-    ancien.close();
+    // A write that fails halfway (a file size limit stands in for a full disk) or cannot start
+    // is said, and leaves the old file whole and no temporary file.
+    QTemporaryDir vide;
+    const QString ancien = vide.filePath("g.svg");
+    ASSERT_TRUE(Sh("printf ancien > $1", ancien));
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit avant{};
     getrlimit(RLIMIT_FSIZE, &avant);
-    const struct {
-        const char* fichier;
-        FormatExport format;
-        const char* attendu;
-    } cas[] = {
-        {"g.svg", FormatExport::Svg, "g.svg.\rL'écriture a échoué (disque plein ?)."},
-        {"g.svg", FormatExport::Png, "g.svg.\rL'écriture a échoué (disque plein ?)."},
-        {"absent/g.pdf", FormatExport::Pdf,
-         "g.pdf.\rLe dossier n'existe pas ou n'accepte pas de nouveau fichier."},
-    };
-    for (const auto& c : cas) {
-        rlimit limite = avant;
-        limite.rlim_cur = 4096;
+    const rlimit limite{4096, avant.rlim_max};
+    for (auto [nom, message] :
+         {std::pair{"g.svg", "g.svg.\rL'écriture a échoué (disque plein ?)."},
+          {"absent/g.svg",
+           "g.svg.\rLe dossier n'existe pas ou n'accepte pas de nouveau fichier."}}) {
         setrlimit(RLIMIT_FSIZE, &limite);
-        const QString message =
-            ExporteGraphes(app.graphes(), dossier.filePath(c.fichier), c.format);
+        const QString obtenu = ExporteGraphes(app.graphes(), vide.filePath(nom), FormatExport::Svg);
         setrlimit(RLIMIT_FSIZE, &avant);
-        EXPECT_EQ(message,
-                  QString("Impossible d'exporter les graphes dans le fichier ") + c.attendu);
-        EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"g.svg"});
-        ASSERT_TRUE(ancien.open(QIODevice::ReadOnly));
-        EXPECT_EQ(ancien.readAll(), "ancien");
-        ancien.close();
+        EXPECT_EQ(obtenu, QString("Impossible d'exporter les graphes dans le fichier ") + message);
+        EXPECT_TRUE(Sh("test \"$(cat $1) $(ls -A $(dirname $1))\" = 'ancien g.svg'", ancien));
     }
 }
