@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <cstring>
+#include <iterator>
 
 namespace Calcul_Graphe {
 
@@ -122,7 +123,7 @@ QString FiltresExport() {
 FormatExport FormatDuFichier(const QString& fichier, const QString& filtre) {
     const QString extension = QFileInfo(fichier).suffix().toLower();
     int parFiltre = 0;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < static_cast<int>(std::size(Formats)); ++i) {
         if (extension == QLatin1String(Formats[i].extension)) return static_cast<FormatExport>(i);
         if (filtre == QString::fromUtf8(Formats[i].filtre)) parFiltre = i;
     }

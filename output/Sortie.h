@@ -1,4 +1,4 @@
-// Printing the two graphs on one page and copying a graph to the clipboard.
+// Printing the two graphs on one page; copying a graph or the coefficient table to the clipboard.
 #pragma once
 
 #include "calcul/Etat.h"
