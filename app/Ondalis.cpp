@@ -37,7 +37,7 @@ FrmGrapheHarmonic& Ondalis::frmGrapheHarmonic() {
     if (!frmGrapheHarmonic_) {
         frmGrapheHarmonic_ = new FrmGrapheHarmonic();
         connect(frmGrapheHarmonic_, &FrmGrapheHarmonic::toucheF5, this,
-                [this] { Garde([this] { toucheF5Graphe(); }); });
+                [this] { Garde("toucheF5Graphe", [this] { toucheF5Graphe(); }); });
     }
     return *frmGrapheHarmonic_;
 }
@@ -47,7 +47,7 @@ FrmGrapheSignal& Ondalis::frmGrapheSignal() {
         // Its load copies the place of the harmonic surface and its frame: that loads it first.
         frmGrapheSignal_ = new FrmGrapheSignal(frmGrapheHarmonic());
         connect(frmGrapheSignal_, &FrmGrapheSignal::toucheF5, this,
-                [this] { Garde([this] { toucheF5Graphe(); }); });
+                [this] { Garde("toucheF5Graphe", [this] { toucheF5Graphe(); }); });
     }
     return *frmGrapheSignal_;
 }

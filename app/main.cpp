@@ -1,6 +1,5 @@
 // Ondalis: rebuilds a periodic signal from its mean value and harmonics.
 #include "OndalisVersion.h"
-#include "app/MesureDemarrage.h"
 #include "app/Ondalis.h"
 
 #include <QApplication>
@@ -53,6 +52,10 @@ void GardeDemarrage(QtMsgType type, const QMessageLogContext& contexte, const QS
 }
 
 } // namespace
+
+#ifdef ONDALIS_MESURE_DEMARRAGE
+void InstalleMesureDemarrage(); // bench/demarrage/MesureDemarrage.cpp
+#endif
 
 int main(int argc, char** argv) {
     // --help and --version are answered before anything touches the display. Qt's own options
@@ -107,6 +110,8 @@ int main(int argc, char** argv) {
 
     Ondalis ondalis;
     ondalis.Main();
-    Calcul_Graphe::MesureDemarrage::InstalleSiDemande();
+#ifdef ONDALIS_MESURE_DEMARRAGE
+    InstalleMesureDemarrage(); // the benchmark build's start-up timing
+#endif
     return QApplication::exec();
 }

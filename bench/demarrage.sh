@@ -1,20 +1,20 @@
 #!/usr/bin/env bash
 # Cold start under a real X server (Xvfb, no window manager): the program against a bare Qt
-# program that shows one empty window, built alike, launched alternately. A run is timed from
-# the launch of the process to the moment all its start-up windows are on the screen and
-# painted (both report that moment and their resident memory, see app/MesureDemarrage.h).
+# program that shows one window with a label and a button, built alike, launched alternately.
+# A run is timed from the launch of the process to the moment all its start-up windows are on
+# the screen and painted (both report that moment and their resident memory, see
+# bench/demarrage/MesureDemarrage.cpp, linked into these benchmark builds only).
 # Prints min / median of each, the ratio of the medians and the memory.
 # Usage: bash bench/demarrage.sh <build directory> [runs of each, default 21]
 set -u
 build=$(realpath "${1:?dossier de construction}")
 n=${2:-21}
-programme=$build/ondalis
+programme=${ONDALIS_MESURE:-$build/bench/ondalis_mesure}
 nue=$build/bench/fenetre_nue
-[ -x "$programme" ] && [ -x "$nue" ] || { echo "construire ondalis et fenetre_nue" >&2; exit 1; }
+[ -x "$programme" ] && [ -x "$nue" ] || { echo "construire ondalis_mesure et fenetre_nue" >&2; exit 1; }
 
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb.bash"
 unset QT_QPA_PLATFORM
-export ONDALIS_MESURE_DEMARRAGE=1
 
 # One run: "milliseconds resident-kB cpu-seconds" (the processor time of the whole run, exit
 # included: on a loaded machine it is steadier than the wall clock).
@@ -44,7 +44,7 @@ def lit(f):
 tp, mp, cp = lit(sys.argv[1]); tn, mn, cn = lit(sys.argv[2])
 med = statistics.median
 print(f"runs: {len(tp)} of each, alternated")
-for nom, t, m, c in (("ondalis", tp, mp, cp), ("bare window", tn, mn, cn)):
+for nom, t, m, c in (("ondalis", tp, mp, cp), ("label+button", tn, mn, cn)):
     print(f"{nom:12s} start min {min(t):6.1f} median {med(t):6.1f} ms | cpu min {min(c):5.0f} "
           f"median {med(c):5.0f} ms | RSS median {med(m):5.1f} MB")
 print(f"start ratio: medians {med(tp) / med(tn):.2f}, mins {min(tp) / min(tn):.2f}; "

@@ -3,17 +3,13 @@
 // application object; every routine reads and writes it by name.
 #pragma once
 
+#include "calcul/Constantes.h"
+#include "calcul/TableTrigo.h"
+
 #include <array>
 #include <cstdint>
 
 namespace Calcul_Graphe {
-
-// Flags are 16-bit integers: True is -1, False is 0 (Validation alone holds 1 or 0).
-inline constexpr std::int16_t Vrai = -1;
-inline constexpr std::int16_t Faux = 0;
-
-inline constexpr int NombrePoints = 101; // samples 0 to 100 of one period
-inline constexpr int NombreRangs = 11;   // rank 0 (mean value) to rank 10
 
 struct Etat {
     std::int16_t ModeChoixSignal = Faux;
@@ -34,6 +30,9 @@ struct Etat {
     std::array<std::array<float, NombreRangs>, NombrePoints> Harmonique{};
     std::array<float, NombrePoints> SommeRangsSup{};
     std::array<std::int16_t, NombrePoints> SignalTotal{};
+
+    // The sines and cosines of the higher ranks' sample angles, kept for the next sum.
+    TableTrigo TableRangsSup;
 };
 
 // The constants and defaults that the start routine fixes before any window opens:

@@ -78,7 +78,7 @@ void AjouteTermes(const std::vector<Terme>& termes, Cos cosinus, Sin sinus,
 // same increasing order of rank, each rounded to single precision as it is added; only the
 // loops are swapped (one rank across all samples, then the next), which changes no sample's
 // own sequence of additions. cos and sin of the angle of rank k at sample i come from the
-// process's TableTrigo, whose entries are those very functions of those very doubles, worked
+// state's TableTrigo, whose entries are those very functions of those very doubles, worked
 // out on first use and reused by every later call, whatever the signal and duty cycle.
 void CalculeSommeRangsSup(Etat& etat, Signal signal) {
     const int rangMax = etat.RangMax; // read once, as the loop bound
@@ -101,7 +101,7 @@ void CalculeSommeRangsSup(Etat& etat, Signal signal) {
 
     std::array<float, NombrePoints> sommes{};
     if (rangMax <= TableTrigo::RangMaxTabule) {
-        TableTrigo& table = TableDuProcessus();
+        TableTrigo& table = etat.TableRangsSup;
         const double* cosinus = rangCosinus ? table.Cosinus(etat, rangCosinus) : nullptr;
         const double* sinus = rangSinus ? table.Sinus(etat, rangSinus) : nullptr;
         AjouteTermes(

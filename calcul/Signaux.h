@@ -63,7 +63,7 @@ void CalculeSignal(Etat& etat, int indexSignal, const AfficheRang& affiche);
 
 // SommeRangsSup for `signal` at a = RapportCyclique and the ranks 11 to RangMax, coefficients
 // worked out once per rank and the sines and cosines of the sample angles looked up in the
-// process's TableTrigo (up to rank 2000); the samples are bit for bit those of the
+// state's TableTrigo (up to rank 2000); the samples are bit for bit those of the
 // coefficients and functions worked out again at every sample. Overflow error when RangMax
 // exceeds 16383 (2 x rank leaves 16 bits).
 void CalculeSommeRangsSup(Etat& etat, Signal signal);

@@ -1,6 +1,7 @@
 #include "calcul/TableTrigo.h"
 
 #include "calcul/Coefficients.h"
+#include "calcul/Etat.h"
 
 #include <bit>
 #include <cmath>
@@ -31,11 +32,6 @@ const double* TableTrigo::Etend(std::vector<double>& table, double (*f)(double),
         for (int i = 0; i < NombrePoints; ++i)
             table.push_back(f(AngleEchantillon(etat, k, i)));
     return table.data();
-}
-
-TableTrigo& TableDuProcessus() {
-    static TableTrigo table;
-    return table;
 }
 
 } // namespace Calcul_Graphe

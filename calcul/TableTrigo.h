@@ -8,14 +8,18 @@
 // its products being exact, but a table by k x i holds as many entries and is read with a
 // stride of k; rows are read in order.)
 //
+// What it saves: the sawtooth's sum at rank 2000 takes about 0.4 ms with the table against
+// 25 ms worked out sample by sample (bench/compare_somme.sh), which keeps the higher ranks
+// inside an action's frame budget.
+//
 // Memory: 8 bytes per entry, 101 entries per rank, ranks 0 to the largest one asked for:
 // at most 1.6 MB per function at rank 2000. Each table is built on first use, grows with the
-// largest rank asked for, and is kept for the run; it starts again only if Pi,
-// LargeurPeriode or the abscissas change (they never do after the start). Not thread-safe,
-// like the rest of the program's state.
+// largest rank asked for, and is kept by the state (Etat) that owns it; it starts again if
+// Pi, LargeurPeriode or the abscissas change (they never do after the start, but a state set
+// up otherwise must not read another's angles). Not thread-safe, like the rest of the state.
 #pragma once
 
-#include "calcul/Etat.h"
+#include "calcul/Constantes.h"
 
 #include <array>
 #include <cstdint>
@@ -23,6 +27,8 @@
 #include <vector>
 
 namespace Calcul_Graphe {
+
+struct Etat;
 
 class TableTrigo {
 public:
@@ -52,8 +58,5 @@ private:
     std::optional<Cle> cle_;
     std::vector<double> sinus_, cosinus_;
 };
-
-// The one table of the process, shared by every computation of the higher-rank sum.
-TableTrigo& TableDuProcessus();
 
 } // namespace Calcul_Graphe

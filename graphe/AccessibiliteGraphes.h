@@ -25,6 +25,15 @@ QString TexteRangsValides(const std::vector<int>& rangs);
 QString TexteValeurExtreme(std::int16_t valeurMax);
 QString TexteSignalNonTrace();
 
+// A surface's sentence, and the one it goes back to when cleared (set when its window loads).
+// Screen readers are told of a change once the current event is handled, so a redraw that
+// clears and draws again is one notice.
+QString Description(const SurfaceGraphe& surface);
+void DefinitDescriptionNue(SurfaceGraphe& surface, const QString& texte);
+// The curves drawn since the last clear, by the key their routine gives them (a rank), in
+// increasing order, each once.
+std::vector<int> Courbes(const SurfaceGraphe& surface);
+
 // The surfaces' sentences after a drawing: rank n added to the harmonic curves; the rebuilt
 // signal drawn with this extreme value.
 void DecritRangTrace(SurfaceGraphe& surface, std::int16_t n);

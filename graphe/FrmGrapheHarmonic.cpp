@@ -16,7 +16,7 @@ FrmGrapheHarmonic::FrmGrapheHarmonic(QWidget* parent) : QWidget(parent) {
     pctGrapheHarmonic->setObjectName(QStringLiteral("pctGrapheHarmonic"));
     PlaceTwips(*pctGrapheHarmonic, 0, 0, 7725, 4545);
     pctGrapheHarmonic->setAccessibleName(NomGrapheHarmonic());
-    pctGrapheHarmonic->DefinitDescriptionNue(TexteRangsValides({}));
+    DefinitDescriptionNue(*pctGrapheHarmonic, TexteRangsValides({}));
 
     pctRepere = new SurfaceGraphe(pctGrapheHarmonic);
     pctRepere->setObjectName(QStringLiteral("pctRepere"));

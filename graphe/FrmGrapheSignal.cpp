@@ -19,7 +19,7 @@ FrmGrapheSignal::FrmGrapheSignal(FrmGrapheHarmonic& harmonic, QWidget* parent) :
     pctGrapheSignal->setObjectName(QStringLiteral("pctGrapheSignal"));
     PlaceTwips(*pctGrapheSignal, 0, 0, 7695, 4575);
     pctGrapheSignal->setAccessibleName(NomGrapheSignal());
-    pctGrapheSignal->DefinitDescriptionNue(TexteSignalNonTrace());
+    DefinitDescriptionNue(*pctGrapheSignal, TexteSignalNonTrace());
 
     connect(pctGrapheSignal, &SurfaceGraphe::toucheEnfoncee, this,
             &FrmGrapheSignal::pctGrapheSignal_KeyDown);

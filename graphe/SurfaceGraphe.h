@@ -51,23 +51,12 @@ public:
     std::vector<Trait> Traits() const;
     // The lines kept in memory: at most about twice those that show, however often the same
     // curves are drawn again without a clear.
-    std::size_t TraitsEnMemoire() const { return traits_.size() + enCache_.size(); }
-
-    // What the surface shows, in a short sentence for screen readers. They are told of a change
-    // once the current event is handled, so a redraw that clears and draws again is one notice.
-    void DefinitDescription(const QString& texte);
-    const QString& Description() const { return description_; }
-    // The sentence of a bare surface, given back by Efface.
-    void DefinitDescriptionNue(const QString& texte);
-    // The curves drawn since the last clear, by the key their routine gives them (a rank),
-    // in increasing order, each once.
-    void NoteCourbe(int cle);
-    const std::vector<int>& Courbes() const { return courbes_; }
+    std::size_t TraitsEnMemoire() const { return traits_.size(); }
 
 signals:
     // A key went down while the surface had the focus (the window decides what it means).
     void toucheEnfoncee(int touche);
-    // The surface was cleared.
+    // The surface was cleared (its sentence for screen readers goes back to the bare one).
     void effacee();
 
 protected:
@@ -77,18 +66,11 @@ protected:
 private:
     // Everything at `echelle` device pixels per logical pixel, the drawing area's top-left
     // corner at `origine` (device pixels, painter without transform).
-    void Peint(QPainter& peintre, QPointF origine, double echelle, bool fondEnCache) const;
-    void PeintTraits(QPainter& peintre, const Trait* debut, const Trait* fin, QPoint origine,
-                     double echelle) const;
+    void Peint(QPainter& peintre, QPointF origine, double echelle) const;
     void PeintFond(QPainter& peintre, QPointF origine, double echelle) const;
-    const QImage& FondAEchelle(qreal ratio) const;
     void Compacte();
-    // Asks for a paint of the drawing area (the border stays as it is).
-    void MetAJourDessin();
-    // Brings the cached image up to the lines: those drawn since, or everything afresh when
-    // the lines no longer continue the ones it holds.
-    void CompleteCache() const;
-    void RepeintCache(qreal ratio) const;
+    // The drawing changed: paint it again (the border stays as it is).
+    void Change();
 
     // A line drawn again over exactly the same ends hides the earlier one completely, so the
     // earlier one can be dropped without changing the picture at any scale. Done in batches
@@ -96,18 +78,9 @@ private:
     std::vector<Trait> traits_;
     std::size_t seuilCompactage_ = 4096;
 
-    std::vector<int> courbes_;
-    QString description_, descriptionNue_, descriptionAnnoncee_;
-    bool annoncePrevue_ = false;
-
-    // The content at the current device pixel ratio, brought up to date at each paint.
-    // Both images are in device pixels (ratio 1), at the scale noted beside them.
-    mutable QImage cache_;
-    mutable double cacheEchelle_ = 1.0;
-    mutable bool cacheValide_ = false;
-    mutable std::vector<Trait> enCache_; // the lines in cache_, in the order painted
-    mutable bool suiteAVerifier_ = false; // a clear came: do the lines still continue enCache_?
-    bool dessinDemande_ = false;            // a paint of the drawing area is on its way
-    mutable QImage fondCache_;
-    mutable double fondEchelle_ = 1.0;
+    // The drawing area at the screen's ratio, in device pixels, painted again at the first
+    // paint after a change: a redraw clears and draws many lines in one handler.
+    QImage image_;
+    qreal echelleImage_ = 0;
+    bool imageAJour_ = false;
 };

@@ -1,6 +1,8 @@
 #include "ui/Accessibilite.h"
 
-#include "ui/Adaptateurs.h"
+#include "ui/CurseurVertical.h"
+#include "ui/ZonesTexte.h"
+#include "ui/TextesCouleurs.h"
 #include "ui/FrmOndalis.h"
 #include "ui/RoutinesOndalis.h"
 #include "ui/TextesAide.h"

@@ -5,7 +5,7 @@
 #include "OndalisVersion.h"
 #include "calcul/Twips.h"
 #include "graphe/Icone.h"
-#include "ui/Adaptateurs.h"
+#include "ui/TextesCouleurs.h"
 
 #include <QIcon>
 #include <QLabel>

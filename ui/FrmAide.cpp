@@ -3,7 +3,7 @@
 #include "calcul/Twips.h"
 #include "ui/Accessibilite.h"
 #include "graphe/Ecran.h"
-#include "ui/Adaptateurs.h"
+#include "ui/TextesCouleurs.h"
 #include "ui/PlacementFenetre.h"
 #include "ui/ServicesApplication.h"
 #include "ui/TextesAide.h"

@@ -7,7 +7,10 @@
 #include "graphe/RectTwips.h"
 #include "output/Sortie.h"
 #include "ui/Accessibilite.h"
-#include "ui/Adaptateurs.h"
+#include "ui/CurseurVertical.h"
+#include "ui/StyleListe.h"
+#include "ui/TextesCouleurs.h"
+#include "ui/ZonesTexte.h"
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalisDesign.h"
 #include "ui/Garde.h"
@@ -284,46 +287,26 @@ void FrmOndalis::ConstruitControles() {
 }
 
 void FrmOndalis::ConstruitMenus() {
-    const QHash<QString, QMenu**> membresMenus = {{"mnuFichier", &mnuFichier},
-                                                  {"mnuEdition", &mnuEdition},
-                                                  {"mnuOptions", &mnuOptions},
-                                                  {"mnuAffichage", &mnuAffichage},
-                                                  {"mnuAide", &mnuAide}};
-    const QHash<QString, QAction**> membresEntrees = {{"mnuOuvrir", &mnuOuvrir},
-                                                      {"mnuEnregister", &mnuEnregister},
-                                                      {"mnuImprimer", &mnuImprimer},
-                                                      {"mnuExporter", &mnuExporter},
-                                                      {"mnuQuitter", &mnuQuitter},
-                                                      {"mnuCopierHarmonic", &mnuCopierHarmonic},
-                                                      {"mnuCopierSignal", &mnuCopierSignal},
-                                                      {"mnuCopierTableau", &mnuCopierTableau},
-                                                      {"mnuRang", &mnuRang},
-                                                      {"mnuAffichageAide", &mnuAffichageAide},
-                                                      {"mnuGrapheSignal", &mnuGrapheSignal},
-                                                      {"mnuApropos", &mnuApropos}};
     menuBar()->setObjectName(QStringLiteral("barreMenus"));
+    QMenu* menu = nullptr;
     for (const EntreeMenu& e : Menus()) {
-        if (e.parent.isEmpty()) {
-            QMenu* menu = menuBar()->addMenu(e.texte);
-            menu->setObjectName(e.nom);
-            menu->menuAction()->setObjectName(e.nom);
-            MembreLie(membresMenus, e.nom) = menu;
+        const QString nom = QString::fromLatin1(e.nom);
+        if (e.menu) {
+            menu = menuBar()->addMenu(e.texte);
+            menu->setObjectName(nom);
+            menu->menuAction()->setObjectName(nom);
+            this->*e.menu = menu;
             continue;
         }
-        QMenu* parent = MembreLie(membresMenus, e.parent);
-        if (!parent) throw std::logic_error("menu après ses entrées : " + e.parent.toStdString());
-        QAction* action = parent->addAction(e.texte);
-        action->setObjectName(e.nom);
+        QAction* action = menu->addAction(e.texte);
+        action->setObjectName(nom);
         if (!e.raccourci.isEmpty()) {
             action->setShortcut(QKeySequence(e.raccourci, QKeySequence::PortableText));
             action->setShortcutContext(Qt::WindowShortcut);
         }
         action->setEnabled(e.actif);
-        MembreLie(membresEntrees, e.nom) = action;
+        this->*e.entree = action;
     }
-    // Every member the window names has its line in the design.
-    VerifieTousLies(membresMenus);
-    VerifieTousLies(membresEntrees);
 }
 
 void FrmOndalis::ConnecteEvenements() {
@@ -331,53 +314,44 @@ void FrmOndalis::ConnecteEvenements() {
     // before the setter returns.
     // Every handler runs under the guard. A calculation error that reaches it can only come
     // from an amplitude text that no longer says what its slider holds: write them again.
-    const auto garde = [this](auto gestionnaire) {
-        return [this, gestionnaire] {
-            Garde(gestionnaire, [this](const ErreurExecution&) { RecopieCurseurs(); });
+    const auto garde = [this](const char* nom, auto gestionnaire) {
+        return [this, nom, gestionnaire] {
+            Garde(nom, gestionnaire, [this](const ErreurExecution&) { RecopieCurseurs(); });
         };
     };
     for (int i = 0; i < static_cast<int>(optChoix.size()); ++i)
-        connect(optChoix[i], &QPushButton::toggled, this, garde([this, i] {
+        connect(optChoix[i], &QPushButton::toggled, this, garde("optChoix_Click", [this, i] {
                     if (optChoix[i]->isChecked()) optChoix_Click(static_cast<std::int16_t>(i));
                 }));
-    connect(cboChoixSignal, &QComboBox::activated, this, garde([this] { cboChoixSignal_Click(); }));
+    connect(cboChoixSignal, &QComboBox::activated, this,
+            garde("cboChoixSignal_Click", [this] { cboChoixSignal_Click(); }));
     connect(cmdRapportCyclique, &QPushButton::clicked, this,
-            garde([this] { cmdRapportCyclique_Click(); }));
-    connect(cmdRAZ, &QPushButton::clicked, this, garde([this] { cmdRAZ_Click(); }));
-    connect(cmdCalculer, &QPushButton::clicked, this, garde([this] { cmdCalculer_Click(); }));
-    connect(chkNoAuto, &QCheckBox::toggled, this, garde([this] { chkNoAuto_Click(); }));
-    connect(chkHarmonicSup, &QPushButton::toggled, this, garde([this] { chkHarmonicSup_Click(); }));
+            garde("cmdRapportCyclique_Click", [this] { cmdRapportCyclique_Click(); }));
+    connect(cmdRAZ, &QPushButton::clicked, this, garde("cmdRAZ_Click", [this] { cmdRAZ_Click(); }));
+    connect(cmdCalculer, &QPushButton::clicked, this,
+            garde("cmdCalculer_Click", [this] { cmdCalculer_Click(); }));
+    connect(chkNoAuto, &QCheckBox::toggled, this,
+            garde("chkNoAuto_Click", [this] { chkNoAuto_Click(); }));
+    connect(chkHarmonicSup, &QPushButton::toggled, this,
+            garde("chkHarmonicSup_Click", [this] { chkHarmonicSup_Click(); }));
     for (int n = 0; n < static_cast<int>(scrHarmonic.size()); ++n) {
         const auto rang = static_cast<std::int16_t>(n);
         connect(chkHarmonic[n], &QCheckBox::toggled, this,
-                garde([this, rang] { chkHarmonic_Click(rang); }));
+                garde("chkHarmonic_Click", [this, rang] { chkHarmonic_Click(rang); }));
         connect(scrHarmonic[n], &CurseurVertical::change, this,
-                garde([this, rang] { scrHarmonic_Change(rang); }));
+                garde("scrHarmonic_Change", [this, rang] { scrHarmonic_Change(rang); }));
         connect(scrHarmonic[n], &CurseurVertical::defilement, this,
-                garde([this, rang] { scrHarmonic_Scroll(rang); }));
+                garde("scrHarmonic_Scroll", [this, rang] { scrHarmonic_Scroll(rang); }));
         connect(txtHarmonic[n], &ZoneTexte::clic, this,
-                garde([this, rang] { txtHarmonic_Click(rang); }));
+                garde("txtHarmonic_Click", [this, rang] { txtHarmonic_Click(rang); }));
         connect(txtHarmonic[n], &ZoneTexte::doubleClic, this,
-                garde([this, rang] { txtHarmonic_DblClick(rang); }));
+                garde("txtHarmonic_DblClick", [this, rang] { txtHarmonic_DblClick(rang); }));
     }
-    connect(Timer1, &QTimer::timeout, this, garde([this] { Timer1_Timer(); }));
-
-    const std::pair<QAction*, void (FrmOndalis::*)()> entrees[] = {
-        {mnuOuvrir, &FrmOndalis::mnuOuvrir_Click},
-        {mnuEnregister, &FrmOndalis::mnuEnregister_Click},
-        {mnuImprimer, &FrmOndalis::mnuImprimer_Click},
-        {mnuExporter, &FrmOndalis::mnuExporter_Click},
-        {mnuQuitter, &FrmOndalis::mnuQuitter_Click},
-        {mnuCopierHarmonic, &FrmOndalis::mnuCopierHarmonic_Click},
-        {mnuCopierSignal, &FrmOndalis::mnuCopierSignal_Click},
-        {mnuCopierTableau, &FrmOndalis::mnuCopierTableau_Click},
-        {mnuRang, &FrmOndalis::mnuRang_Click},
-        {mnuAffichageAide, &FrmOndalis::mnuAffichageAide_Click},
-        {mnuGrapheSignal, &FrmOndalis::mnuGrapheSignal_Click},
-        {mnuApropos, &FrmOndalis::mnuApropos_Click}};
-    for (const auto& [action, gestionnaire] : entrees)
-        connect(action, &QAction::triggered, this,
-                garde([this, g = gestionnaire] { (this->*g)(); }));
+    connect(Timer1, &QTimer::timeout, this, garde("Timer1_Timer", [this] { Timer1_Timer(); }));
+    for (const EntreeMenu& e : Menus())
+        if (e.entree)
+            connect(this->*e.entree, &QAction::triggered, this,
+                    garde(e.nom, [this, g = e.gestionnaire] { (this->*g)(); }));
 }
 
 QSize FrmOndalis::TailleDessin() const {

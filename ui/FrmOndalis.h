@@ -99,9 +99,6 @@ public:
 
     Calcul_Graphe::Etat& etat() const { return etat_; }
     const Calcul_Graphe::Graphes& graphes() const { return graphes_; }
-    // Runs `cascade` with the graph surfaces out of reach of the handlers: for a series of
-    // handlers whose drawings a clear wipes out right after. The state changes as it would have.
-    void SansGraphes(const std::function<void()>& cascade);
 
     // Makes the controls agree with ModeChoixSignal after a mode switch.
     void AfficheChoixSignal();

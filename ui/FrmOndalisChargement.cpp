@@ -4,7 +4,8 @@
 #include "calcul/Twips.h"
 #include "graphe/Ecran.h"
 #include "ui/Accessibilite.h"
-#include "ui/Adaptateurs.h"
+#include "ui/CurseurVertical.h"
+#include "ui/ZonesTexte.h"
 #include "ui/ContenuDefilant.h"
 #include "ui/FrmAide.h"
 #include "ui/ServicesApplication.h"
@@ -69,7 +70,7 @@ bool FrmOndalis::eventFilter(QObject* objet, QEvent* evenement) {
     } else if (evenement->type() == QEvent::MouseMove && objet->isWidgetType() &&
                static_cast<QWidget*>(objet)->isEnabled()) {
         // A disabled control cannot be used: its text would invite a click that does nothing.
-        Garde([&] {
+        Garde("survol", [&] {
             const auto [nom, index] = DessinOndalis::DecomposeNom(objet->objectName());
             const bool curseurActif = nom != u"txtHarmonic" || index < 0 ||
                                       index >= static_cast<int>(scrHarmonic.size()) ||
@@ -83,7 +84,7 @@ bool FrmOndalis::eventFilter(QObject* objet, QEvent* evenement) {
 
 void FrmOndalis::closeEvent(QCloseEvent* evenement) {
     evenement->accept();
-    Garde([this] { services_.Quitte(); });
+    Garde("closeEvent", [this] { services_.Quitte(); });
 }
 
 void FrmOndalis::mnuAffichageAide_Click() {

@@ -1,5 +1,7 @@
 #include "ui/FrmOndalisDesign.h"
 
+#include "ui/FrmOndalis.h"
+
 #include <QRegularExpression>
 
 namespace Calcul_Graphe::DessinOndalis {
@@ -146,27 +148,35 @@ std::pair<QString, int> DecomposeNom(const QString& nomObjet) {
     return {m.captured(1), m.captured(2).toInt()};
 }
 
+// Object name, member and handler all come from the one name of the row.
+#define MENU(nom, texte) {#nom, texte, {}, true, &FrmOndalis::nom, nullptr, nullptr}
+#define ENTREE(nom, texte, raccourci, actif) \
+    {#nom, texte, raccourci, actif, nullptr, &FrmOndalis::nom, &FrmOndalis::nom##_Click}
+
 const std::vector<EntreeMenu>& Menus() {
     static const std::vector<EntreeMenu> menus = {
-        {"mnuFichier", {}, "&Fichier", {}, true},
-        {"mnuOuvrir", "mnuFichier", "&Ouvrir", "Ctrl+O", true},
-        {"mnuEnregister", "mnuFichier", "&Enregistrer", "Ctrl+S", true},
-        {"mnuImprimer", "mnuFichier", "Imprimer", {}, true},
-        {"mnuExporter", "mnuFichier", "Exporter les graphes...", {}, true},
-        {"mnuQuitter", "mnuFichier", "&Quitter", {}, true},
-        {"mnuEdition", {}, "&Edition", {}, true},
-        {"mnuCopierHarmonic", "mnuEdition", "Copier le graphe des Harmoniques", "Ctrl+C", true},
-        {"mnuCopierSignal", "mnuEdition", "Copier le graphe du signal", "Ctrl+X", true},
-        {"mnuCopierTableau", "mnuEdition", "Copier le tableau des coefficients", {}, true},
-        {"mnuOptions", {}, "&Options", {}, true},
-        {"mnuRang", "mnuOptions", "Rang du dernier harmonique", "Ctrl+R", false},
-        {"mnuAffichage", {}, "&Affichage", {}, true},
-        {"mnuAffichageAide", "mnuAffichage", "Affichage de l'aide", {}, true},
-        {"mnuGrapheSignal", "mnuAffichage", "Affichage des graphes", "F5", true},
-        {"mnuAide", {}, "&?", {}, true},
-        {"mnuApropos", "mnuAide", "A propos d'Ondalis", {}, true},
+        MENU(mnuFichier, "&Fichier"),
+        ENTREE(mnuOuvrir, "&Ouvrir", "Ctrl+O", true),
+        ENTREE(mnuEnregister, "&Enregistrer", "Ctrl+S", true),
+        ENTREE(mnuImprimer, "Imprimer", {}, true),
+        ENTREE(mnuExporter, "Exporter les graphes...", {}, true),
+        ENTREE(mnuQuitter, "&Quitter", {}, true),
+        MENU(mnuEdition, "&Edition"),
+        ENTREE(mnuCopierHarmonic, "Copier le graphe des Harmoniques", "Ctrl+C", true),
+        ENTREE(mnuCopierSignal, "Copier le graphe du signal", "Ctrl+X", true),
+        ENTREE(mnuCopierTableau, "Copier le tableau des coefficients", {}, true),
+        MENU(mnuOptions, "&Options"),
+        ENTREE(mnuRang, "Rang du dernier harmonique", "Ctrl+R", false),
+        MENU(mnuAffichage, "&Affichage"),
+        ENTREE(mnuAffichageAide, "Affichage de l'aide", {}, true),
+        ENTREE(mnuGrapheSignal, "Affichage des graphes", "F5", true),
+        MENU(mnuAide, "&?"),
+        ENTREE(mnuApropos, "A propos d'Ondalis", {}, true),
     };
     return menus;
 }
+
+#undef MENU
+#undef ENTREE
 
 } // namespace Calcul_Graphe::DessinOndalis

@@ -8,6 +8,10 @@
 #include <stdexcept>
 #include <vector>
 
+class FrmOndalis;
+class QAction;
+class QMenu;
+
 namespace Calcul_Graphe::DessinOndalis {
 
 enum class Genre {
@@ -76,29 +80,17 @@ T* ControleLie(const QHash<QString, QWidget*>& widgets, const QString& nom, int 
     return controle;
 }
 
-// The window's member named `nom` in `membres`, to bind a menu or an entry of the design to.
-// A name the window does not list throws std::logic_error, like a misspelt control.
-template <class T>
-T*& MembreLie(const QHash<QString, T**>& membres, const QString& nom) {
-    T** membre = membres.value(nom);
-    if (!membre) throw std::logic_error("pas de tel membre : " + nom.toStdString());
-    return *membre;
-}
-
-// Throws std::logic_error naming the first member of `membres` left unbound.
-template <class T>
-void VerifieTousLies(const QHash<QString, T**>& membres) {
-    for (auto it = membres.cbegin(); it != membres.cend(); ++it)
-        if (!*it.value()) throw std::logic_error("absent du dessin : " + it.key().toStdString());
-}
-
-// Menus: the top-level menus and their entries, with caption, shortcut and state.
+// Menus: each top-level menu, then its entries, with caption, shortcut and state, and the
+// window's member each is bound to (an entry also to its handler, under the guard). An entry
+// is one row here, its QAction member and its handler "nom_Click".
 struct EntreeMenu {
-    QString nom;
-    QString parent; // empty for a top-level menu
+    const char* nom;
     QString texte;
     QString raccourci; // portable text of the key sequence, empty if none
     bool actif;
+    QMenu* FrmOndalis::*menu;           // a top-level menu; null for an entry
+    QAction* FrmOndalis::*entree;       // an entry of the menu above it; null for a menu
+    void (FrmOndalis::*gestionnaire)(); // the entry's handler
 };
 const std::vector<EntreeMenu>& Menus();
 

@@ -5,7 +5,8 @@
 #include "calcul/Reglage.h"
 #include "calcul/SignalTotal.h"
 #include "graphe/TraceGraphes.h"
-#include "ui/Adaptateurs.h"
+#include "ui/CurseurVertical.h"
+#include "ui/TextesCouleurs.h"
 #include "ui/RoutinesOndalis.h"
 
 #include <QAction>
@@ -22,17 +23,13 @@ using namespace Calcul_Graphe;
 
 namespace {
 
-// The higher ranks changed: recompute the signal and redraw the rebuilt signal only. These
-// paths have no error handling of their own: they report like the duty-cycle button.
+// The higher ranks changed: recompute the signal and redraw the rebuilt signal only.
 void RecalculeSignalReconstitue(FrmOndalis& f) {
-    Etat& etat = f.etat();
-    try {
+    CalculeOuSignaleErreur(f, [&f] {
         CalculeSignalChoisi(f);
-        CalculeSignalTotal(etat);
-        TraceSignal(etat, f.graphes());
-    } catch (const ErreurExecution&) {
-        SignaleErreurRapportCyclique(f);
-    }
+        CalculeSignalTotal(f.etat());
+        TraceSignal(f.etat(), f.graphes());
+    });
 }
 
 } // namespace
@@ -94,16 +91,12 @@ void FrmOndalis::cboChoixSignal_Click() {
     // A new signal frees the mean value the sawtooth locked; the sawtooth locks it again.
     scrHarmonic[0]->setEnabled(true);
     chkHarmonic[0]->setEnabled(true);
-    try {
-        CalculeSignalChoisi(*this);
-    } catch (const ErreurExecution&) {
-        SignaleErreurRapportCyclique(*this);
-    }
+    CalculeOuSignaleErreur(*this, [this] { CalculeSignalChoisi(*this); });
 }
 
 void FrmOndalis::cmdRapportCyclique_Click() {
     const char separateur = SeparateurDecimal();
-    try {
+    CalculeOuSignaleErreur(*this, [this, separateur] {
         if (const auto pourcent =
                 TexteFractionEnPourcent(txtRapportCyclique->text().toStdString(), separateur))
             txtRapportCyclique->setText(QString::fromStdString(*pourcent));
@@ -111,9 +104,7 @@ void FrmOndalis::cmdRapportCyclique_Click() {
             TextePlancher(txtRapportCyclique->text().toStdString(), separateur)));
         CalculeSignalChoisi(*this);
         RetraceHarmoniques(etat_, graphes_);
-    } catch (const ErreurExecution&) {
-        SignaleErreurRapportCyclique(*this);
-    }
+    });
 }
 
 void FrmOndalis::Timer1_Timer() {

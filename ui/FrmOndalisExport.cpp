@@ -5,7 +5,7 @@
 #include "calcul/TableauCoefficients.h"
 #include "output/Export.h"
 #include "output/Sortie.h"
-#include "ui/Adaptateurs.h"
+#include "ui/CurseurVertical.h"
 #include "ui/RoutinesOndalis.h"
 
 #include <QComboBox>

@@ -3,7 +3,8 @@
 #include "ui/FrmOndalis.h"
 
 #include "graphe/TraceGraphes.h"
-#include "ui/Adaptateurs.h"
+#include "ui/CurseurVertical.h"
+#include "ui/ZonesTexte.h"
 #include "ui/FrmAide.h"
 #include "ui/ServicesApplication.h"
 #include "ui/RoutinesOndalis.h"
@@ -104,16 +105,6 @@ void FrmOndalis::EcritAmplitude(std::size_t n) {
 void FrmOndalis::RecopieCurseurs() {
     for (std::size_t n = 0; n < scrHarmonic.size(); ++n)
         EcritAmplitude(n);
-}
-
-void FrmOndalis::SansGraphes(const std::function<void()>& cascade) {
-    struct Retour {
-        FrmOndalis& f;
-        const Graphes graphes;
-        ~Retour() { f.graphes_ = graphes; }
-    } retour{*this, graphes_};
-    graphes_ = {};
-    cascade();
 }
 
 void FrmOndalis::cmdRAZ_Click() {

@@ -5,7 +5,9 @@
 #include "calcul/Reglage.h"
 #include "calcul/Signaux.h"
 #include "graphe/SurfaceGraphe.h"
-#include "ui/Adaptateurs.h"
+#include "ui/CurseurVertical.h"
+#include "ui/TextesCouleurs.h"
+#include "ui/ZonesTexte.h"
 #include "ui/FrmOndalis.h"
 
 #include <QCheckBox>
@@ -97,8 +99,7 @@ void EffaceGraphes(FrmOndalis& f) {
 }
 
 void RAZComplete(FrmOndalis& f) {
-    // Each box unticked draws the ranks still ticked, which the clear below wipes out.
-    f.SansGraphes([&f] { RAZHarmoniques(f); });
+    RAZHarmoniques(f);
     EffaceGraphes(f);
 }
 
@@ -118,6 +119,14 @@ void DevalideHarmonique(FrmOndalis& f, std::int16_t n) {
 
 void FonctionNonDisponible(FrmOndalis& f) {
     Avertit(f, QStringLiteral("C'est fonction n'est pas disponible dans la version Béta"));
+}
+
+void CalculeOuSignaleErreur(FrmOndalis& f, const std::function<void()>& calcul) {
+    try {
+        calcul();
+    } catch (const ErreurExecution&) {
+        SignaleErreurRapportCyclique(f);
+    }
 }
 
 void SignaleErreurRapportCyclique(FrmOndalis& f) {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class FrmOndalis;
 
@@ -35,6 +36,9 @@ void DevalideHarmonique(FrmOndalis& f, std::int16_t n);
 void Avertit(FrmOndalis& f, const QString& texte);
 // "Function not available" notice of the file menu.
 void FonctionNonDisponible(FrmOndalis& f);
+// Runs `calcul`; a calculation error ends it with the duty-cycle message: the calculations
+// started from the signal list, the duty-cycle button and the higher ranks report alike.
+void CalculeOuSignaleErreur(FrmOndalis& f, const std::function<void()>& calcul);
 // The duty-cycle message, then the focus back into the duty-cycle box: the one reaction to
 // an error of a calculation started from the main window.
 void SignaleErreurRapportCyclique(FrmOndalis& f);

@@ -42,7 +42,7 @@ void Somme(benchmark::State& state, Signal signal) {
         CalculeSommeRangsSup(etat, signal);
         benchmark::DoNotOptimize(etat.SommeRangsSup);
     }
-    state.counters["octets_table"] = double(TableDuProcessus().Entrees() * sizeof(double));
+    state.counters["octets_table"] = double(etat.TableRangsSup.Entrees() * sizeof(double));
 }
 
 void SommeParPoint(benchmark::State& state, Signal signal) {

@@ -8,7 +8,8 @@
 
 #include "app/Ondalis.h"
 #include "output/Sortie.h"
-#include "ui/Adaptateurs.h"
+#include "ui/CurseurVertical.h"
+#include "ui/ZonesTexte.h"
 #include "ui/FrmOndalis.h"
 
 #include <QApplication>

@@ -3,7 +3,8 @@
 #include "app/Ondalis.h"
 #include "graphe/FrmGrapheHarmonic.h"
 #include "graphe/FrmGrapheSignal.h"
-#include "ui/Adaptateurs.h"
+#include "ui/CurseurVertical.h"
+#include "ui/ZonesTexte.h"
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalis.h"
 

@@ -10,7 +10,8 @@
 #include "graphe/FrmGrapheSignal.h"
 #include "graphe/SurfaceGraphe.h"
 #include "output/Sortie.h"
-#include "ui/Adaptateurs.h"
+#include "ui/CurseurVertical.h"
+#include "ui/ZonesTexte.h"
 #include "ui/FrmOndalis.h"
 
 #include <QApplication>

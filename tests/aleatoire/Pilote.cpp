@@ -2,7 +2,7 @@
 
 #include "app/Ondalis.h"
 #include "graphe/SurfaceGraphe.h"
-#include "ui/Adaptateurs.h"
+#include "ui/CurseurVertical.h"
 #include "ui/FrmOndalis.h"
 
 #include <QAction>

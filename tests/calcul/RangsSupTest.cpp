@@ -77,7 +77,7 @@ TEST(TableTrigo, EntreesEgalesAuxFonctionsDesAngles) {
 }
 
 TEST(RangsSup, IdentiqueSurDesConstantesInhabituelles) {
-    // Alternating constants through the process's table; ranks above 2000 go without it.
+    // Alternating constants through one state's table; ranks above 2000 go without it.
     const struct {
         Constantes c;
         std::int16_t rangMax;
@@ -94,8 +94,11 @@ TEST(RangsSup, IdentiqueSurDesConstantesInhabituelles) {
         {Constantes::Largeur6000, 100, Signal::Rectangulaire, 0.07f},
     };
     int nonNuls = 0; // guards against empty sums
+    Etat rapide;
     for (const auto& c : cas) {
-        Etat rapide = EtatDe(c.c, c.rangMax, c.a);
+        TableTrigo gardee = std::move(rapide.TableRangsSup); // the table lives on
+        rapide = EtatDe(c.c, c.rangMax, c.a);
+        rapide.TableRangsSup = std::move(gardee);
         Etat reference = rapide;
         CalculeSommeRangsSup(rapide, c.signal);
         SommeRangsSupParPoint(reference, c.signal);

@@ -104,38 +104,6 @@ TEST(SurfaceGraphe, EnHauteDensiteUnTraitFaitUnPixelDAppareilEtLeRepereResteNet)
     EXPECT_EQ(Compte(image, Boite(60, 300, 400, 300), Blanc), 341);
 }
 
-// A surface on screen keeps its picture across a clear: redrawn with the same lines it stays,
-// with fewer, more or other lines it shows exactly those, as a surface that never had any.
-TEST(SurfaceGraphe, ApresUnEffacementLImageSuitLesNouveauxTraits) {
-    using Traits = std::vector<std::pair<int, QRgb>>; // y of a horizontal line, its colour
-    const Traits avant = {{600, Rouge}, {1200, Bleu}, {1800, Noir}};
-    const struct {
-        const char* nom;
-        Traits apres;
-    } cas[] = {{"les mêmes", avant},
-               {"moins", {{600, Rouge}, {1200, Bleu}}},
-               {"plus", {{600, Rouge}, {1200, Bleu}, {1800, Noir}, {2400, Rouge}}},
-               {"une autre couleur", {{600, Rouge}, {1200, Noir}, {1800, Noir}}},
-               {"aucun", {}}};
-    auto dessine = [](SurfaceGraphe& s, const Traits& traits) {
-        for (const auto& [y, couleur] : traits)
-            s.Ligne(300, y, 7000, y, QColor(couleur));
-    };
-    for (const auto& c : cas) {
-        SurfaceGraphe surface, temoin;
-        surface.resize(SurfaceGraphe::LargeurDessin + 4, SurfaceGraphe::HauteurDessin + 4);
-        surface.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&surface));
-        dessine(surface, avant);
-        surface.repaint();
-        surface.Efface();
-        dessine(surface, c.apres);
-        surface.repaint();
-        dessine(temoin, c.apres);
-        EXPECT_EQ(surface.Image(), temoin.Image()) << c.nom;
-    }
-}
-
 TEST(SurfaceGraphe, RedessinerLesMemesTraitsNeFaitPasCroitreLaMemoire) {
     SurfaceGraphe surface, temoin;
     for (int fois = 0; fois < 5000; ++fois) {

@@ -5,7 +5,8 @@
 #include "app/Ondalis.h"
 #include "commun/BoiteModale.h"
 #include "graphe/SurfaceGraphe.h"
-#include "ui/Adaptateurs.h"
+#include "ui/CurseurVertical.h"
+#include "ui/ZonesTexte.h"
 #include "ui/FrmAide.h"
 #include "ui/FrmOndalis.h"
 

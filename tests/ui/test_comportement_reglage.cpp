@@ -1,4 +1,5 @@
 // Manual adjustment: sliders, amplitude texts, validation, automatic calculation and RAZ.
+#include "graphe/AccessibiliteGraphes.h"
 #include "test_comportement_commun.h"
 
 #include "ui/RoutinesOndalis.h"
@@ -91,8 +92,8 @@ TEST(RAZ, LaisseCeQueLaissentLesDecochagesPuisLEffacement) {
             << " au lieu de " << b.ValeurMax;
         for (auto surface : {&Graphes::harmonic, &Graphes::signal}) {
             const SurfaceGraphe &x = *(parRAZ.graphes().*surface), &y = *(pasAPas.graphes().*surface);
-            EXPECT_TRUE(x.Image() == y.Image() && x.Description() == y.Description() &&
-                        x.Courbes() == y.Courbes());
+            EXPECT_TRUE(x.Image() == y.Image() && Description(x) == Description(y) &&
+                        Courbes(x) == Courbes(y));
         }
     }
 }

@@ -3,6 +3,10 @@
 // answered by writing the texts again from the sliders; the user's settings stay and the window
 // keeps working.
 #include "test_comportement_commun.h"
+#include "ui/Garde.h"
+
+#include <functional>
+#include <stdexcept>
 
 namespace {
 
@@ -72,5 +76,45 @@ TEST_F(Comportement, GestionnairesQuiLaissaientPasserUneErreurDeLecture) {
             if (c.voie == Voie::Calculer) QTest::mouseClick(f().cmdCalculer, Qt::LeftButton);
             EXPECT_NEAR(etat().Harmonique[25][c.rang], attendu, 1e-4);
         }
+    }
+}
+
+namespace {
+QStringList Avertissements;
+void Recueille(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtWarningMsg) Avertissements << message;
+}
+} // namespace
+
+// What the guard stops is said on Qt's log with the handler's name; an error its reaction
+// answers is not; the caller goes on either way.
+TEST(Garde, CeQuiEstArreteEstSignaleAvecLeNomDuGestionnaire) {
+    const ErreurExecution calcul(ErreurExecution::Nature::Depassement, "Dépassement de capacité");
+    const struct {
+        std::function<void()> travail;
+        bool reactionLance;
+        const char* attendu; // empty: no warning
+    } cas[] = {
+        {[] { throw std::runtime_error("fichier absent"); }, false, "fichier absent"},
+        {[] { throw 42; }, false, "inconnue"},
+        {[&] { throw calcul; }, false, ""},
+        {[&] { throw calcul; }, true, "réaction"},
+        {[] {}, false, ""},
+    };
+    for (const auto& c : cas) {
+        Avertissements.clear();
+        const QtMessageHandler avant = qInstallMessageHandler(Recueille);
+        Garde("cmdEssai_Click", c.travail, [&](const ErreurExecution&) {
+            if (c.reactionLance) throw std::logic_error("réaction");
+        });
+        qInstallMessageHandler(avant);
+        if (*c.attendu == '\0') {
+            EXPECT_TRUE(Avertissements.isEmpty()) << qPrintable(Avertissements.join('|'));
+            continue;
+        }
+        ASSERT_EQ(Avertissements.size(), 1) << c.attendu;
+        EXPECT_TRUE(Avertissements[0].contains("cmdEssai_Click")) << qPrintable(Avertissements[0]);
+        EXPECT_TRUE(Avertissements[0].contains(QString::fromUtf8(c.attendu)))
+            << qPrintable(Avertissements[0]);
     }
 }

@@ -1,9 +1,8 @@
-// Start-up timing: with ONDALIS_MESURE_DEMARRAGE set, the run ends as soon as every window
-// shown at start is on the screen and painted, after writing on the standard output the
-// wall-clock time of that moment (microseconds since 1970) and the resident memory (kB). A
-// benchmark compares that time with the moment it launched the process. Header only, so that a
-// bare Qt program measured beside the program uses the very same test.
-#pragma once
+// Start-up timing, linked into the benchmark builds only (the program's own main and the bare
+// window's): the run ends as soon as every window shown at start is on the screen and painted,
+// after writing on the standard output the wall-clock time of that moment (microseconds since
+// 1970) and the resident memory (kB). bench/demarrage.sh compares that time with the moment it
+// launched the process. Installed once the start has run, before the main loop.
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -15,15 +14,9 @@
 #include <chrono>
 #include <cstdio>
 
-namespace Calcul_Graphe {
+namespace {
 
 class MesureDemarrage : public QObject {
-public:
-    static void InstalleSiDemande() {
-        if (qEnvironmentVariableIsEmpty("ONDALIS_MESURE_DEMARRAGE")) return;
-        QCoreApplication::instance()->installEventFilter(new MesureDemarrage);
-    }
-
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override {
         // The exposed window paints while this event is handled: conclude right after it.
@@ -53,4 +46,8 @@ private:
     bool fini_ = false;
 };
 
-} // namespace Calcul_Graphe
+} // namespace
+
+void InstalleMesureDemarrage() {
+    QCoreApplication::instance()->installEventFilter(new MesureDemarrage);
+}
