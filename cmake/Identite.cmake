@@ -11,12 +11,28 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/OndalisVersion.h.in
   ${PROJECT_BINARY_DIR}/genere/OndalisVersion.h @ONLY)
 include_directories(${PROJECT_BINARY_DIR}/genere)
 
-# Who publishes it, where it lives, and the date of this version (metainfo, changelog, man page).
+# Who publishes it and where it lives (metainfo).
 set(ONDALIS_AUTEUR "L'équipe Ondalis")
-set(ONDALIS_MAINTENEUR "${ONDALIS_AUTEUR} <contact@example.org>" CACHE STRING
-  "Maintainer of the Debian package: name <address>")
 set(ONDALIS_SITE "https://github.com/ondalis/ondalis")
 set(ONDALIS_CAPTURE "https://raw.githubusercontent.com/ondalis/ondalis/main/docs/ondalis.png")
-set(ONDALIS_DATE_VERSION "2026-12-06")
-set(ONDALIS_DATE_CHANGELOG "Sun, 06 Dec 2026 12:00:00 +0000")
-set(ONDALIS_ANNEE "2026")
+
+# The date of this version (man pages, metainfo) is the one of the newest debian/changelog
+# entry, which also fixes SOURCE_DATE_EPOCH for the package: one date, and a changelog that
+# cannot lag behind the version.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/debian/changelog)
+file(STRINGS ${PROJECT_SOURCE_DIR}/debian/changelog ONDALIS_CHANGELOG ENCODING UTF-8 REGEX "^(ondalis \\(| -- )")
+list(GET ONDALIS_CHANGELOG 0 ONDALIS_ENTREE)
+list(GET ONDALIS_CHANGELOG 1 ONDALIS_SIGNATURE)
+if(NOT ONDALIS_ENTREE MATCHES "^ondalis \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "debian/changelog : la dernière entrée n'est pas la version ${PROJECT_VERSION}")
+endif()
+set(ONDALIS_MOIS Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+if(NOT ONDALIS_SIGNATURE MATCHES ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) "
+    OR NOT CMAKE_MATCH_2 IN_LIST ONDALIS_MOIS)
+  message(FATAL_ERROR "debian/changelog : date illisible dans « ${ONDALIS_SIGNATURE} »")
+endif()
+set(ONDALIS_DATE_VERSION "${CMAKE_MATCH_3}-@-${CMAKE_MATCH_1}")
+list(FIND ONDALIS_MOIS ${CMAKE_MATCH_2} ONDALIS_RANG_MOIS)
+math(EXPR ONDALIS_RANG_MOIS "${ONDALIS_RANG_MOIS} + 101")
+string(SUBSTRING ${ONDALIS_RANG_MOIS} 1 2 ONDALIS_RANG_MOIS)
+string(REPLACE @ ${ONDALIS_RANG_MOIS} ONDALIS_DATE_VERSION ${ONDALIS_DATE_VERSION})

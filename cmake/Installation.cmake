@@ -1,7 +1,6 @@
 # What `cmake --install` puts where: the program, its desktop entry, AppStream metainfo, the
-# icon in the hicolor theme, the manual page and the licence. The Debian package takes the same
-# files (component Programme) plus the two files Debian wants in the documentation folder
-# (component Debian, left out of a plain install).
+# icon in the hicolor theme, the manual pages (English, and French under man/fr), the teacher's
+# guide and the licence. The Debian package (debian/) installs the same, the licence aside.
 
 include(GNUInstallDirs)
 # Named after the package, as Debian wants, not after the CMake project.
@@ -29,21 +28,14 @@ add_custom_command(OUTPUT ${ONDALIS_FICHIERS_ICONE}
   DEPENDS ondalis_icones
   COMMENT "Icônes d'Ondalis" VERBATIM)
 
-# Text files with the name, identifier and version filled in; compressed ones without a
-# timestamp, so two builds give the same bytes.
+# Text files with the name, identifier, version and date filled in.
 configure_file(${ONDALIS_SOURCES_INSTALLATION}/ondalis.desktop.in
   ${ONDALIS_GENERE}/${ONDALIS_ID}.desktop @ONLY)
 configure_file(${ONDALIS_SOURCES_INSTALLATION}/ondalis.metainfo.xml.in
   ${ONDALIS_GENERE}/${ONDALIS_ID}.metainfo.xml @ONLY)
-configure_file(${ONDALIS_SOURCES_INSTALLATION}/copyright.in ${ONDALIS_GENERE}/copyright @ONLY)
-foreach(texte ondalis.1 changelog)
-  configure_file(${ONDALIS_SOURCES_INSTALLATION}/${texte}.in ${ONDALIS_GENERE}/${texte} @ONLY)
-  add_custom_command(OUTPUT ${ONDALIS_GENERE}/${texte}.gz
-    COMMAND sh -c "gzip -9nc '${ONDALIS_GENERE}/${texte}' > '${ONDALIS_GENERE}/${texte}.gz'"
-    DEPENDS ${ONDALIS_GENERE}/${texte} VERBATIM)
-endforeach()
-add_custom_target(ondalis_installation ALL DEPENDS ${ONDALIS_FICHIERS_ICONE}
-  ${ONDALIS_GENERE}/ondalis.1.gz ${ONDALIS_GENERE}/changelog.gz)
+configure_file(${ONDALIS_SOURCES_INSTALLATION}/ondalis.1.in ${ONDALIS_GENERE}/ondalis.1 @ONLY)
+configure_file(${ONDALIS_SOURCES_INSTALLATION}/ondalis.fr.1.in ${ONDALIS_GENERE}/fr/ondalis.1 @ONLY)
+add_custom_target(ondalis_installation ALL DEPENDS ${ONDALIS_FICHIERS_ICONE})
 
 install(TARGETS ondalis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${ONDALIS_GENERE}/${ONDALIS_ID}.desktop
@@ -51,10 +43,18 @@ install(FILES ${ONDALIS_GENERE}/${ONDALIS_ID}.desktop
 install(FILES ${ONDALIS_GENERE}/${ONDALIS_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${ONDALIS_GENERE}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
-install(FILES ${ONDALIS_GENERE}/ondalis.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-# Debian keeps licences in /usr/share/common-licenses and refers to them from its copyright file.
-install(FILES ${PROJECT_SOURCE_DIR}/COPYING DESTINATION ${ONDALIS_DOCDIR} COMPONENT Licence)
-install(FILES ${ONDALIS_GENERE}/copyright DESTINATION ${ONDALIS_DOCDIR}
-  COMPONENT Debian EXCLUDE_FROM_ALL)
-install(FILES ${ONDALIS_GENERE}/changelog.gz DESTINATION ${ONDALIS_DOCDIR}
-  COMPONENT Debian EXCLUDE_FROM_ALL)
+install(FILES ${ONDALIS_GENERE}/ondalis.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${ONDALIS_GENERE}/fr/ondalis.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/fr/man1)
+# Lesson files: their MIME type (share/mime/packages) and its icon go here.
+
+# The teacher's guide with the pictures it shows, read from its own links.
+file(STRINGS ${PROJECT_SOURCE_DIR}/docs/guide.md ONDALIS_LIENS_GUIDE ENCODING UTF-8 REGEX "!\\[[^]]*\\]\\([^)]+\\)")
+set(ONDALIS_GUIDE ${PROJECT_SOURCE_DIR}/docs/guide.md)
+foreach(lien ${ONDALIS_LIENS_GUIDE})
+  string(REGEX REPLACE ".*!\\[[^]]*\\]\\(([^)]+)\\).*" "\\1" image "${lien}")
+  list(APPEND ONDALIS_GUIDE ${PROJECT_SOURCE_DIR}/docs/${image})
+endforeach()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/guide.md)
+install(FILES ${ONDALIS_GUIDE} DESTINATION ${ONDALIS_DOCDIR})
+# The Debian package leaves it out: its copyright file points to /usr/share/common-licenses.
+install(FILES ${PROJECT_SOURCE_DIR}/COPYING DESTINATION ${ONDALIS_DOCDIR})

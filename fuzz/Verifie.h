@@ -94,12 +94,4 @@ template <typename T> T Valeur(const std::uint8_t* donnees, std::size_t taille) 
     return x;
 }
 
-// The input as a text, checked with the comma and then with the point as separator.
-template <typename F>
-void AvecLesDeuxSeparateurs(const std::uint8_t* donnees, std::size_t taille, F verifie) {
-    const std::string texte(reinterpret_cast<const char*>(donnees), taille);
-    verifie(texte, ',');
-    verifie(texte, '.');
-}
-
 } // namespace Fuzz

@@ -4,13 +4,13 @@
 set -euo pipefail
 
 paquets=(
-  build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
+  build-essential cmake ninja-build pkg-config debhelper
+  qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev llvm
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool xclip imagemagick poppler-utils librsvg2-bin x11-utils openbox
-  dpkg-dev file lintian desktop-file-utils appstream libxml2-utils man-db
+  dpkg-dev file lintian desktop-file-utils appstream libxml2-utils man-db debootstrap
   at-spi2-core python3-pyatspi dbus-x11 dbus-bin
 )
 

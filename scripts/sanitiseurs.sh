@@ -4,6 +4,8 @@
 # and the short random-use test. Prints the tests and the events counted, and the time taken.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# As many build jobs as cores (Ninja alone would start two more), unless told otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 debut=$(date +%s)
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1

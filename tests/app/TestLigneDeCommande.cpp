@@ -35,17 +35,20 @@ struct Resultat {
     QString sortie, erreur;
 };
 
-Resultat Lance(const Lancement& l) {
+QProcessEnvironment Environnement(const QString& affichage, const QString& plateforme) {
     QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environnement.remove(QString::fromLatin1(variable));
-    if (!l.affichage.isEmpty()) environnement.insert(QStringLiteral("DISPLAY"), l.affichage);
-    if (!l.plateforme.isEmpty())
-        environnement.insert(QStringLiteral("QT_QPA_PLATFORM"), l.plateforme);
+    if (!affichage.isEmpty()) environnement.insert(QStringLiteral("DISPLAY"), affichage);
+    if (!plateforme.isEmpty()) environnement.insert(QStringLiteral("QT_QPA_PLATFORM"), plateforme);
     // Qt's own start-up chatter is not the program's output.
     environnement.insert(QStringLiteral("XDG_RUNTIME_DIR"), QDir::tempPath());
+    return environnement;
+}
+
+Resultat Lance(const Lancement& l) {
     QProcess processus;
-    processus.setProcessEnvironment(environnement);
+    processus.setProcessEnvironment(Environnement(l.affichage, l.plateforme));
     processus.start(QStringLiteral(ONDALIS_BINAIRE), l.arguments);
     processus.waitForFinished(60000);
     return {processus.exitStatus(), processus.exitCode(),
@@ -64,55 +67,22 @@ const QString Aide = QStringLiteral("Usage : ondalis [options]\n");
 
 TEST(LigneDeCommande, ChaqueLancementDonneSaSortieEtSonCode) {
     const QString muet = AffichageMuet();
+    const QString inconnu = "argument inconnu « %1 »";
+    // clang-format off
     const Lancement lancements[] = {
         {"aide", {"--help"}, "", "", 0, Aide, ""},
-        {"aide courte", {"-h"}, "", "", 0, Aide, ""},
-        {"aide avec un affichage muet", {"--help"}, muet, "", 0, Aide, ""},
-        {"version", {"--version"}, "", "", 0, Version, ""},
-        {"version courte", {"-v"}, "", "", 0, Version, ""},
+        {"aide avec un affichage muet", {"-h"}, muet, "", 0, Aide, ""},
+        {"version", {"-v"}, "", "", 0, Version, ""},
         // A Qt option whose letters include h must not be read as -h.
-        {"version après -stylesheet",
-         {"-stylesheet", "x.qss", "--version"},
-         "",
-         "",
-         0,
-         Version,
-         ""},
+        {"version après -stylesheet", {"-stylesheet", "x.qss", "--version"}, "", "", 0, Version, ""},
         {"sans affichage", {}, "", "", 1, "", SansAffichage},
-        {"affichage muet",
-         {},
-         muet,
-         "",
-         1,
-         "",
-         "ondalis : aucun affichage graphique accessible (l'affichage « " + muet +
-             " » ne répond pas).\n"
-             "Lancer le programme dans une session graphique, ou sous Xvfb :\n"
-             "  xvfb-run -a ondalis\n"},
-        // Unknown arguments are refused once Qt has taken its own: getting that far shows the
-        // display check let -platform and QT_QPA_PLATFORM through.
-        {"-platform offscreen sans affichage",
-         {"-platform", "offscreen", "--inconnue"},
-         "",
-         "",
-         1,
-         "",
-         "argument inconnu « --inconnue »"},
-        {"QT_QPA_PLATFORM sans affichage",
-         {"-x"},
-         "",
-         "offscreen",
-         1,
-         "",
-         "argument inconnu « -x »"},
-        {"argument en trop",
-         {"fichier.txt"},
-         "",
-         "offscreen",
-         1,
-         "",
-         "argument inconnu « fichier.txt »"},
+        {"affichage muet", {}, muet, "", 1, "", "(l'affichage « " + muet + " » ne répond pas).\n"},
+        // Refused once Qt has taken its own arguments: -platform and QT_QPA_PLATFORM got through.
+        {"-platform sans affichage", {"-platform", "offscreen", "--inconnue"}, "", "", 1, "", inconnu.arg("--inconnue")},
+        {"QT_QPA_PLATFORM sans affichage", {"-x"}, "", "offscreen", 1, "", inconnu.arg("-x")},
+        {"argument en trop", {"fichier.txt"}, "", "offscreen", 1, "", inconnu.arg("fichier.txt")},
     };
+    // clang-format on
     for (const Lancement& l : lancements) {
         SCOPED_TRACE(l.nom);
         const Resultat r = Lance(l);
@@ -129,4 +99,20 @@ TEST(LigneDeCommande, ChaqueLancementDonneSaSortieEtSonCode) {
         // Qt's English lines never reach the user in place of the French sentence.
         EXPECT_FALSE(r.erreur.contains(QStringLiteral("qt.qpa"))) << r.erreur.toStdString();
     }
+}
+
+// Qt's messages are held back only while the display opens: a warning once the windows show
+// (the offscreen platform warns when a window is raised) reaches standard error.
+TEST(LigneDeCommande, LesMessagesDeQtApresLeDemarrageSontEcrits) {
+    QProcess processus;
+    processus.setProcessEnvironment(Environnement("", "offscreen"));
+    processus.start(QStringLiteral(ONDALIS_BINAIRE));
+    QByteArray erreur;
+    for (int i = 0; i < 100 && !erreur.contains("This plugin does not support"); ++i) {
+        processus.waitForReadyRead(100);
+        erreur += processus.readAllStandardError();
+    }
+    processus.kill();
+    processus.waitForFinished();
+    EXPECT_TRUE(erreur.contains("This plugin does not support")) << erreur.toStdString();
 }

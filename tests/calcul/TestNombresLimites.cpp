@@ -41,13 +41,10 @@ std::string PointPourVirgule(std::string texte) {
 TEST(DepassementSigneDeLExposantEnorme, LuCommeToutNombreHorsDomaine) {
     // The texts carry the comma of the duty-cycle box; the last-rank answer gets the point.
     const struct { const char* texte; int rangMax; const char* confirme; } cas[] = {
-        {"1e309", 2000, "!"},                          {"1e-400", 0, "0"},
-        {"9e9223372036854775807", 2000, "!"},          {"99e9223372036854775807", 2000, "!"},
-        {"-9e9223372036854775807", 2000, "!"},         {"0,001e9223372036854775807", 2000, "!"},
-        {"9e+9223372036854775807", 2000, "!"},         {"1e99999999999999999999999", 2000, "!"},
-        {"0,0001e-9223372036854775808", 0, "0"},       {"-0,0001e-9223372036854775808", 0, "0"},
-        {"123e-9223372036854775808", 0, "0"},          {"1e-99999999999999999999999", 0, "0"},
-        {"0e9223372036854775807", 0, "0"},             {"  5e9223372036854775807xyz", 2000, "!"}};
+        {"9e9223372036854775807", 2000, "!"},          {"-9e9223372036854775807", 2000, "!"},
+        {"0,001e9223372036854775807", 2000, "!"},      {"0,0001e-9223372036854775808", 0, "0"},
+        {"1e-99999999999999999999999", 0, "0"},        {"0e9223372036854775807", 0, "0"},
+        {"  5e9223372036854775807xyz", 2000, "!"}};
     for (const auto& c : cas) {
         EXPECT_EQ(LitRangMax(PointPourVirgule(c.texte)), c.rangMax) << c.texte;
         if (std::string(c.texte).find('x') == std::string::npos) {
@@ -65,11 +62,9 @@ TEST(DepassementSigneDeLExposantEnorme, LuCommeToutNombreHorsDomaine) {
 TEST(DoubleHorsDomaineSimpleConvertiAvantLeControle, ComparaisonAuPlusGrandFlottant) {
     const double moitieAuDessus = 0x1.ffffffp127; // FLT_MAX + half its last unit
     const struct { double x; std::optional<float> stocke; } cas[] = {
-        {FLT_MAX, FLT_MAX},                               {-FLT_MAX, -FLT_MAX},
-        {std::nextafter(moitieAuDessus, 0.0), FLT_MAX},   {-std::nextafter(moitieAuDessus, 0.0), -FLT_MAX},
-        {moitieAuDessus, {}},                             {-moitieAuDessus, {}},
-        {1e39, {}}, {1e300, {}}, {DBL_MAX, {}}, {-DBL_MAX, {}}, {HUGE_VAL, {}}, {-HUGE_VAL, {}},
-        {NAN, {}},  {1e-50, 0.0f}, {-1e-50, -0.0f}, {0x1p-149, 0x1p-149f}, {0.1, 0.1f},
+        {FLT_MAX, FLT_MAX},   {std::nextafter(moitieAuDessus, 0.0), FLT_MAX},
+        {moitieAuDessus, {}}, {-moitieAuDessus, {}}, {DBL_MAX, {}}, {-HUGE_VAL, {}}, {NAN, {}},
+        {-1e-50, -0.0f}, {0x1p-149, 0x1p-149f}, {0.1, 0.1f},
         {-0x1.000783p-127, -0x1.000784p-127f}}; // a subnormal rounded up, not cut
     for (const auto& c : cas) {
         float stocke = 0.0f;
@@ -85,30 +80,11 @@ TEST(DoubleHorsDomaineSimpleConvertiAvantLeControle, ComparaisonAuPlusGrandFlott
 // The fraction rule works on the digits of the text, wherever its point and exponent sit.
 TEST(Reglage, FractionSurLesChiffresDuTexte) {
     const struct { const char* texte; const char* confirme; } cas[] = {
-        {"0,29", "29"}, {"29e-2", "29"}, {"2900e-4", "29"}, {"0,0029e2", "29"}, {",29", "29"},
-        {"000,29000", "29"}, {"+0,2999999", "29"}, {"0,01", "1"}, {"0,00999", "0"},
-        {"0,999999999999999", "99"}, {"1e-2", "1"}, {"9,99e-3", "0"}, {" \t0,5 ", "50"},
-        {"0,1e1", "1"}, {"1e0", "1"}, {"-0,5", "-1"}, {"0", "0"}, {"1e-330", "0"},
+        {"29e-2", "29"}, {"0,0029e2", "29"}, {"000,29000", "29"}, {"+0,2999999", "29"},
+        {"0,00999", "0"}, {"0,999999999999999", "99"}, {"9,99e-3", "0"}, {" \t0,5 ", "50"},
+        {"0,1e1", "1"}, {"-0,5", "-1"}, {"1e-330", "0"},
         {"0,99999999999999999999", "1"}}; // reads as 1: no fraction
     for (const auto& c : cas)
         EXPECT_EQ(TexteConfirme(c.texte), c.confirme) << c.texte;
-}
-// The writing of a number: its significant digits and the place of its point, whatever the
-// zeros, the separator, the exponent and the blanks around; errors as the strict reading.
-TEST(DecomposeNombre, ChiffresEtPlaceDuSeparateur) {
-    constexpr auto C = Nature::Conversion;
-    const struct { const char* texte; bool negatif; const char* chiffres; long long puissance; std::optional<Nature> erreur{}; } cas[] = {
-        {"12,5", 0, "125", 2},            {"0012,50", 0, "1250", 2}, {"0,0012e3", 0, "12", 1},
-        {"-,5", 1, "5", 0},               {" 7e-2\t", 0, "7", -1},   {"000", 0, "", 0}, {"-0,0e5", 1, "", 0},
-        {"+0,000e-2", 0, "", 0},          {"9,e+1", 0, "9", 2},
-        {"12.5", 0, "", 0, C},            {"1 2", 0, "", 0, C},       {"e5", 0, "", 0, C},   {"", 0, "", 0, C}};
-    for (const auto& c : cas) {
-        EcritureDecimale e;
-        EXPECT_EQ(NatureErreur([&] { e = DecomposeNombre(c.texte, ','); }), c.erreur) << c.texte;
-        if (c.erreur) continue;
-        EXPECT_EQ(e.negatif, c.negatif) << c.texte;
-        EXPECT_EQ(e.chiffres, c.chiffres) << c.texte;
-        EXPECT_EQ(e.puissance, c.puissance) << c.texte;
-    }
 }
 // clang-format on

@@ -59,7 +59,7 @@ protected:
             Coche(rang);
         f().cboChoixSignal->setFocus();
     }
-    // Answers the last-rank entry (nullopt: cancels) after checking its form; `suite` answers the
+    // Answers the last-rank entry (nullopt: cancels); `suite` answers the
     // box that may follow, while the returned guard lives.
     std::unique_ptr<BoiteModale> RepondRang(std::optional<QString> reponse,
                                             std::function<void(QWidget*)> suite = nullptr) {
@@ -73,10 +73,6 @@ protected:
         });
         f().mnuRang->trigger();
         EXPECT_TRUE(boite.vue() && boite.titre() == "Rang supérieur");
-        EXPECT_EQ(boite.texte().toStdString(),
-                  "Entrez le rang du dernier harmonique pris en compte.\n"
-                  "Plus la valeur est grande plus les performances sont faibles.\nLA VALEUR EST "
-                  "LIMITE A 2000 !");
         return suivante;
     }
     // The message `texte` was shown, titled "Ondalis"; the duty-cycle one puts the focus back

@@ -108,14 +108,7 @@ def main():
     # Exact names and texts, and the place of each surface.
     attendus = [
         ("combo box", "Signal prédéfini", "Dérouler pour choisir un signal prédéfini."),
-        ("push button", "Ok", "Valide le rapport cyclique entré et recalcule le signal."),
-        ("push button", "Calculer et Tracer", "Calcule et trace les harmoniques validés."),
-        ("slider", "Curseur Valeur moyenne", CURSEUR.format(0)),
-        ("slider", "Curseur Fondamental", CURSEUR.format(1)),
         ("slider", "Curseur Harmonique 10", CURSEUR.format(10)),
-        ("check box", "Validation Valeur moyenne", "Cliquer ici pour valider l'harmonic de rang 0"),
-        ("image", "Signal rectangulaire", ""),
-        ("image", "Signal triangulaire", ""),
         ("image", "Signal dents de scie", ""),
         ("chart", "Graphe du signal", "Aucun signal tracé"),
         ("chart", "Graphe des Harmoniques", "Aucun rang validé"),

@@ -1,9 +1,20 @@
-# Shared by the whole-program scripts (sourced, not run): an X server that picks its own display,
+# Shared by the whole-program scripts (sourced, not run): an X server on a display of its own,
 # an optional window manager, window frames as the screen shows them, and a clean end.
 # A missing tool skips the test (exit 77), except under CI, where it fails.
 
 CODE_SAUTE=77
 pids_x=()
+
+# The tests hold whatever the caller's session: X only, no Wayland, no desktop settings, and a
+# home and runtime folder of their own (nothing written into the user's).
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY WAYLAND_SOCKET XDG_SESSION_TYPE XDG_SESSION_DESKTOP XDG_CURRENT_DESKTOP \
+    DESKTOP_SESSION QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS \
+    QT_ENABLE_HIGHDPI_SCALING XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME DBUS_SESSION_BUS_ADDRESS \
+    GTK_THEME DISPLAY
+dossier_session=$(mktemp -d "${TMPDIR:-/tmp}/ondalis-session.XXXXXX")
+export HOME=$dossier_session/home XDG_RUNTIME_DIR=$dossier_session/runtime
+mkdir -m 0700 "$HOME" "$XDG_RUNTIME_DIR"
 
 # Stops what was started, the most recent first.
 arrete_x() {
@@ -14,7 +25,7 @@ arrete_x() {
     done
     pids_x=()
 }
-trap arrete_x EXIT
+trap 'arrete_x; rm -rf "$dossier_session"' EXIT
 
 # outils_requis TOOL...: every tool must be on PATH.
 outils_requis() {
@@ -30,29 +41,44 @@ outils_requis() {
     done
 }
 
-# demarre_x WxH [gestionnaire]: a fresh X server (DISPLAY set), then the window manager if one
-# is named, ready for the program. The screen is empty: no earlier program may still be on it.
+# demarre_x WxH [window manager and its arguments]: a fresh X server that answers (DISPLAY set),
+# then the window manager if one is named, ready. A server that does not answer, or whose window
+# manager does not start, is dropped for another display.
 demarre_x() {
-    local numero=$dossier_x/numero.$$
-    rm -f "$numero"
-    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$numero" >>"$dossier_x/xvfb.log" 2>&1 &
-    pids_x+=($!)
-    local _
-    for _ in $(seq 100); do [ -s "$numero" ] && break; sleep 0.05; done
-    [ -s "$numero" ] || { echo "ÉCHEC : Xvfb n'a pas démarré" >&2; exit 1; }
-    export DISPLAY=:$(head -n1 "$numero")
-    unset QT_QPA_PLATFORM
-    if [ -n "${2:-}" ]; then
-        "$2" >>"$dossier_x/$2.log" 2>&1 &
+    local ecran=$1 numero essai _
+    outils_requis Xvfb xdpyinfo
+    shift
+    for essai in 1 2 3; do
+        arrete_x
+        # A random display far above the ones other programs pick (lowest free, or a fixed :99):
+        # one that starts its server on ours may remove our socket.
+        numero=$((200 + RANDOM % 700))
+        [ -e "/tmp/.X$numero-lock" ] || [ -e "/tmp/.X11-unix/X$numero" ] && continue
+        # -noreset: a server resets when its last client leaves (the check below), and a
+        # program connecting during the reset finds the display silent.
+        Xvfb ":$numero" -screen 0 "${ecran}x24" -nolisten tcp -noreset >>"$dossier_x/xvfb.log" 2>&1 &
+        pids_x+=($!)
+        export DISPLAY=:$numero
+        for _ in $(seq 50); do
+            kill -0 "${pids_x[-1]}" 2>/dev/null && xdpyinfo >/dev/null 2>&1 && break
+            sleep 0.1
+        done
+        if ! kill -0 "${pids_x[-1]}" 2>/dev/null || ! xdpyinfo >/dev/null 2>&1; then
+            echo "Xvfb ne répond pas sur « $DISPLAY » (essai $essai)" >&2
+            continue
+        fi
+        [ $# -eq 0 ] && return 0
+        "$@" >>"$dossier_x/$(basename "$1").log" 2>&1 &
         pids_x+=($!)
         # Ready once it has claimed the screen and announced itself.
         for _ in $(seq 100); do
-            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
             sleep 0.05
         done
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
-            { echo "ÉCHEC : $2 n'a pas démarré" >&2; exit 1; }
-    fi
+        echo "$1 ne démarre pas sur « $DISPLAY » (essai $essai)" >&2
+    done
+    echo "ÉCHEC : pas de serveur X prêt après trois essais" >&2
+    exit 1
 }
 
 # lance PROGRAM ARGS...: starts the program in the background; its pid in $pid_programme.

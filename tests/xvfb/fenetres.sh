@@ -3,8 +3,9 @@
 # screens, and checks where the four windows' frames stand (title bar and borders included),
 # at start and after F5 in a graph window: signal window in the top-left corner, harmonic
 # window on the bottom edge, main window in the top-right corner with its title bar on screen,
-# help panel in the middle of the area left of the main window. On a screen too small for the
-# main window, its frame stays on screen and its controls scroll.
+# help panel in the middle of the area left of the main window, also when panels take the left
+# and the top of the screen. On a screen too small for the main window, its frame stays on
+# screen and its controls scroll.
 # Usage: fenetres.sh <ondalis binary> <work directory>
 set -u
 ici=$(cd "$(dirname "$0")" && pwd)
@@ -48,53 +49,66 @@ releve() {
 # The layout rules, in logical pixels at the scale $echelle (odd frame extents at scale 2 leave
 # half a logical pixel that cannot be placed: one device pixel of slack).
 verifie_places() {
-    local L=$((largeur / echelle)) H=$((hauteur / echelle)) e=$((echelle - 1))
-    local sx=$((sX / echelle)) sy=$((sY / echelle)) hy=$(((hY + hH) / echelle))
+    local L=$(((largeur - zx) / echelle)) H=$(((hauteur - zy) / echelle)) e=$((echelle - 1))
+    local sx=$(((sX - zx) / echelle)) sy=$(((sY - zy) / echelle)) hy=$(((hY + hH) / echelle))
     local px=$(((pX + pW) / echelle)) py=$((pY / echelle))
     verifie "[ $sx -eq 0 ] && [ $sy -eq 0 ]" "signal au coin haut gauche"
-    verifie "[ $hX -eq 0 ] && [ $((hY + hH)) -ge $((hauteur - e)) ] && [ $((hY + hH)) -le $hauteur ]" \
+    verifie "[ $hX -eq $zx ] && [ $((hY + hH)) -ge $((hauteur - e)) ] && [ $((hY + hH)) -le $hauteur ]" \
         "harmonic sur le bord du bas"
-    verifie "[ $((pX + pW)) -ge $((largeur - 2 * e)) ] && [ $((pX + pW)) -le $largeur ] && [ $pY -eq 0 ]" \
+    verifie "[ $((pX + pW)) -ge $((largeur - 2 * e)) ] && [ $((pX + pW)) -le $largeur ] && [ $pY -eq $zy ]" \
         "principale au coin haut droit, barre de titre visible"
-    verifie "[ $pX -ge 0 ] && [ $((pY + pH)) -le $hauteur ]" "principale entière à l'écran"
+    verifie "[ $pX -ge $zx ] && [ $((pY + pH)) -le $hauteur ]" "principale entière à l'écran"
     # Help panel, in twips (15 per pixel): Int((width - main - panel) * 0.5), Int((height -
     # panel) * 0.5), from the frames as the program sees them.
     if [ "$echelle" -eq 1 ]; then
         local g=$(((L * 15 - pW * 15 - aW * 15) / 2)) t=$(((H * 15 - aH * 15) / 2))
-        verifie "[ $aX -eq $(((g + 7) / 15)) ] && [ $aY -eq $(((t + 7) / 15)) ]" \
+        verifie "[ $((aX - zx)) -eq $(((g + 7) / 15)) ] && [ $((aY - zy)) -eq $(((t + 7) / 15)) ]" \
             "aide au milieu de la zone libre"
     fi
     [ "$py$sx$px$hy" ] # silence unused values
 }
 
 debut=$SECONDS
+# Panels on the left and at the top: openbox keeps 64 and 30 pixels there.
+sed 's|<left>0</left>|<left>64</left>|; s|<top>0</top>|<top>30</top>|' /etc/xdg/openbox/rc.xml \
+    >"$dossier/marges.xml"
 for essai in "1280x1024 nu" "1280x1024 openbox" "1024x600 nu" "1024x600 openbox" \
-    "1920x1080x2 openbox"; do
-    read -r ecran gestionnaire <<<"$essai"
+    "1920x1080x2 openbox" "1280x1024 marges"; do
+    read -r ecran gm <<<"$essai"
     echelle=1
     [[ $ecran == *x*x* ]] && echelle=${ecran##*x} && ecran=${ecran%x*}
     largeur=${ecran%x*}
     hauteur=${ecran#*x}
-    [ "$gestionnaire" = nu ] && gestionnaire=
+    zx=0 zy=0
+    case $gm in
+    nu) gestionnaire=() ;;
+    marges) gestionnaire=(openbox --config-file "$dossier/marges.xml") zx=64 zy=30 ;;
+    *) gestionnaire=("$gm") ;;
+    esac
     arrete_x
     id_a=
-    demarre_x "$ecran" $gestionnaire
+    demarre_x "$ecran" "${gestionnaire[@]}"
     QT_SCALE_FACTOR=$echelle lance "$binaire"
 
     releve depart
     verifie_places
     # Bare, every frame is its client area: the design's sizes.
-    if [ -z "$gestionnaire" ]; then
+    if [ ${#gestionnaire[@]} -eq 0 ]; then
         verifie "[ ${sW}x$sH = 516x304 ] && [ ${hW}x$hH = 516x304 ]" "taille des graphes"
         verifie "[ ${pW}x$pH = 365x575 ] && [ ${aW}x$aH = 306x106 ]" "taille principale et aide"
     fi
-    if [ "$ecran$gestionnaire" = 1280x1024 ]; then
+    if [ "$essai" = "1280x1024 nu" ]; then
         import -window root "$dossier/ecran.png"
         pixel() { /usr/bin/convert "$dossier/ecran.png" -format "%[pixel:p{$1,$2}]" info:; }
         blanc() { case $(pixel "$1" "$2") in white | 'srgb(255,255,255)') ;; *) return 1 ;; esac; }
         verifie "[ \"$(pixel $((aX + 150)) $((aY + 90)))\" = 'srgb(255,224,192)' ]" "fond de l'aide"
         verifie "blanc $((pX + 74)) $((pY + pH - 556 + 63))" "zone d'amplitude blanche"
         verifie "blanc 200 60" "surface du graphe du signal"
+        # The frame on both surfaces (drawing area 2 pixels inside the border): time axis.
+        for o in "$sX $sY" "$hX $hY"; do
+            read -r ox oy <<<"$o"
+            verifie "[ \"$(pixel $((ox + 102)) $((oy + 151)))\" = 'srgb(0,0,255)' ]" "axe des temps"
+        done
     fi
 
     # F5 in a graph window puts the graphs back, wherever the user dragged them.
