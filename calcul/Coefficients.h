@@ -13,11 +13,6 @@ namespace Calcul_Graphe {
 // Index of the signal in the signal list.
 enum class Signal { Rectangulaire = 0, Triangulaire = 1, DentsDeScie = 2 };
 
-struct CoefficientsAB {
-    float A = 0.0f;
-    float B = 0.0f;
-};
-
 // A and B of rank n (1 to 10) of `signal` at duty cycle a, rounded to 3 decimals and stored in
 // single precision. The triangle raises a division-by-zero error when a is 0 or 1; an
 // overflow error when a coefficient leaves the single range.

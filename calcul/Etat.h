@@ -8,8 +8,21 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace Calcul_Graphe {
+
+// The two coefficients of one rank: A x cos + B x sin of its angle.
+struct CoefficientsAB {
+    float A = 0.0f;
+    float B = 0.0f;
+};
+
+// A higher rank k whose A or B is not zero.
+struct TermeRang {
+    int k = 0;
+    float A = 0.0f, B = 0.0f;
+};
 
 struct Etat {
     std::int16_t ModeChoixSignal = Faux;
@@ -30,6 +43,13 @@ struct Etat {
     std::array<std::array<float, NombreRangs>, NombrePoints> Harmonique{};
     std::array<float, NombrePoints> SommeRangsSup{};
     std::array<std::int16_t, NombrePoints> SignalTotal{};
+
+    // What the columns and the higher-ranks sum were sampled from, written with them, so that
+    // the sound is synthesised from the coefficients rather than from 101 samples: column n
+    // (1 to 10) is CoefficientsColonne[n] of rank n (the mean value, column 0, is not kept);
+    // TermesRangsSup are the ranks of SommeRangsSup whose A or B is not zero, in order.
+    std::array<CoefficientsAB, NombreRangs> CoefficientsColonne{};
+    std::vector<TermeRang> TermesRangsSup;
 
     // The sines and cosines of the higher ranks' sample angles, kept for the next sum.
     TableTrigo TableRangsSup;

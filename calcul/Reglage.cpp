@@ -24,6 +24,7 @@ void RemplitColonneReglee(Etat& etat, std::int16_t n, double amplitude) {
             facteur * static_cast<double>(static_cast<float>(etat.Abscisse[k])) / largeur;
         etat.Harmonique[k][n] = VersSimple(amplitude * std::sin(x));
     }
+    etat.CoefficientsColonne[n] = {0.0f, static_cast<float>(amplitude)};
 }
 
 namespace {

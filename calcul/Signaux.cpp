@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 namespace Calcul_Graphe {
@@ -45,30 +46,24 @@ float LitRapportCyclique(std::string_view texte, char separateur) {
 
 namespace {
 
-// A higher rank whose A or B is not zero.
-struct Terme {
-    int k;
-    double A, B;
-};
-
 // Adds the terms to the sums, rank after rank in increasing order for every sample: the order
 // of the sample-by-sample way. cosinus(k, i) and sinus(k, i) give cos and sin of the angle of
 // rank k at sample i.
 template <typename Cos, typename Sin>
-void AjouteTermes(const std::vector<Terme>& termes, Cos cosinus, Sin sinus,
+void AjouteTermes(const std::vector<TermeRang>& termes, Cos cosinus, Sin sinus,
                   std::array<float, NombrePoints>& sommes) {
-    for (const Terme& t : termes) {
+    for (const TermeRang& t : termes) {
+        const double A = t.A, B = t.B;
         // A zero coefficient times cos or sin is a signed zero, which changes no sum.
-        if (t.A == 0.0)
+        if (A == 0.0)
             for (int i = 0; i < NombrePoints; ++i)
-                sommes[i] = static_cast<float>(sommes[i] + t.B * sinus(t.k, i));
-        else if (t.B == 0.0)
+                sommes[i] = static_cast<float>(sommes[i] + B * sinus(t.k, i));
+        else if (B == 0.0)
             for (int i = 0; i < NombrePoints; ++i)
-                sommes[i] = static_cast<float>(sommes[i] + t.A * cosinus(t.k, i));
+                sommes[i] = static_cast<float>(sommes[i] + A * cosinus(t.k, i));
         else
             for (int i = 0; i < NombrePoints; ++i)
-                sommes[i] =
-                    static_cast<float>(sommes[i] + (t.A * cosinus(t.k, i) + t.B * sinus(t.k, i)));
+                sommes[i] = static_cast<float>(sommes[i] + (A * cosinus(t.k, i) + B * sinus(t.k, i)));
     }
 }
 
@@ -89,7 +84,7 @@ void CalculeSommeRangsSup(Etat& etat, Signal signal) {
     // sum: the sums start at +0 and never become -0, and s + (+/-0) == s. Only the other
     // ranks are kept, with their coefficients worked out once; those sure to round to zero
     // are not even worked out.
-    std::vector<Terme> termes;
+    std::vector<TermeRang> termes;
     int rangCosinus = 0, rangSinus = 0; // the last rank that needs each function
     for (int k = 11; k <= rangMax; ++k) {
         if (CoefficientsSupNuls(signal, etat.RapportCyclique, etat.Pi, k)) continue;
@@ -114,6 +109,7 @@ void CalculeSommeRangsSup(Etat& etat, Signal signal) {
     }
     for (int i = 0; i < NombrePoints; ++i)
         etat.SommeRangsSup[i] = VersSimple(sommes[i]);
+    etat.TermesRangsSup = std::move(termes);
 }
 
 namespace {
@@ -127,6 +123,7 @@ void CalculeSignalPredefini(Etat& etat, Signal signal, const AfficheRang& affich
             const double x = AngleEchantillon(etat, n, i);
             etat.Harmonique[i][n] = VersSimple(A * std::cos(x) + B * std::sin(x));
         }
+        etat.CoefficientsColonne[n] = c;
     }
     CalculeSommeRangsSup(etat, signal);
 }

@@ -25,6 +25,8 @@ public:
 
     // Erases every drawing: the background picture on white remains.
     void Efface();
+    // Nothing drawn since the last clear.
+    bool Nue() const { return traits_.empty(); }
     // A line in twips, one device pixel wide, clipped at the edges of the drawing area.
     // Coordinates beyond 16 bits are clipped to that range.
     void Ligne(int x1, int y1, int x2, int y2, QColor couleur);

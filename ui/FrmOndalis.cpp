@@ -6,6 +6,7 @@
 #include "graphe/Icone.h"
 #include "graphe/RectTwips.h"
 #include "output/Sortie.h"
+#include "output/SortieSon.h"
 #include "ui/Accessibilite.h"
 #include "ui/CurseurVertical.h"
 #include "ui/StyleListe.h"
@@ -167,6 +168,7 @@ FrmOndalis::FrmOndalis(Etat& etat, const Graphes& graphes, ServicesApplication& 
     ConstruitMenus();
     setFixedSize(TailleDessin());
     ConnecteEvenements();
+    SuitLeSignal();
 }
 
 FrmOndalis::~FrmOndalis() = default;

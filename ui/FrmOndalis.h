@@ -30,6 +30,7 @@ class QPushButton;
 class QTimer;
 namespace Calcul_Graphe {
 class Impression;
+class LectureSon;
 }
 
 class FrmOndalis : public QMainWindow {
@@ -94,6 +95,10 @@ public:
     QMenu* mnuAffichage = nullptr;
     QAction* mnuAffichageAide = nullptr;
     QAction* mnuGrapheSignal = nullptr;
+    QMenu* mnuSon = nullptr;
+    QAction* mnuEcouter = nullptr; // checkable
+    QAction* mnuFrequence = nullptr;
+    QAction* mnuEnregistrerSon = nullptr;
     QMenu* mnuAide = nullptr;
     QAction* mnuApropos = nullptr;
 
@@ -131,6 +136,12 @@ public:
     void mnuGrapheSignal_Click();
     void mnuApropos_Click();
     void mnuQuitter_Click();
+    void mnuEcouter_Click();
+    void mnuFrequence_Click();
+    void mnuEnregistrerSon_Click();
+
+    // The sound of the rebuilt signal, as its graph shows it (FrmOndalisSon.cpp).
+    Calcul_Graphe::LectureSon& son() const { return *son_; }
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;
@@ -144,10 +155,13 @@ private:
     void RecopieCurseurs(); // every amplitude text from its slider
     void EcritAmplitude(std::size_t n); // rank n's amplitude text from its slider
     QSize TailleDessin() const; // the client area of the design plus the menu bar
+    void SuitLeSignal(); // the sound follows every redraw of the signal graph
 
     Calcul_Graphe::Etat& etat_;
     Calcul_Graphe::Graphes graphes_;
     ServicesApplication& services_;
     std::unique_ptr<Calcul_Graphe::Impression> impression_; // at the first print
     QString dernierExport_; // the file the export dialog proposes
+    std::unique_ptr<Calcul_Graphe::LectureSon> son_;
+    bool spectreAttendu_ = false; // a redraw of the signal is to be heard
 };

@@ -170,6 +170,10 @@ const std::vector<EntreeMenu>& Menus() {
         MENU(mnuAffichage, "&Affichage"),
         ENTREE(mnuAffichageAide, "Affichage de l'aide", {}, true),
         ENTREE(mnuGrapheSignal, "Affichage des graphes", "F5", true),
+        MENU(mnuSon, "&Son"),
+        ENTREE(mnuEcouter, "&Écouter le signal", "F6", true),
+        ENTREE(mnuFrequence, "Fréquence du fondamental...", {}, true),
+        ENTREE(mnuEnregistrerSon, "Enregistrer le son...", {}, true),
         MENU(mnuAide, "&?"),
         ENTREE(mnuApropos, "A propos d'Ondalis", {}, true),
     };

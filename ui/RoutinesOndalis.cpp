@@ -64,6 +64,13 @@ void Avertit(FrmOndalis& f, const QString& texte) {
     boite.exec();
 }
 
+QString TexteSeparateurDecimal() {
+    // Names the separator the reading expects, that of the user's locale.
+    return SeparateurDecimal() == '.'
+               ? QStringLiteral("Attention le séparateur décimal est le point.")
+               : QStringLiteral("Attention le séparateur décimal est la virgule.");
+}
+
 void CalculeSignalChoisi(FrmOndalis& f) {
     Etat& etat = f.etat();
     const char separateur = SeparateurDecimal();
@@ -130,12 +137,8 @@ void CalculeOuSignaleErreur(FrmOndalis& f, const std::function<void()>& calcul) 
 }
 
 void SignaleErreurRapportCyclique(FrmOndalis& f) {
-    // The second line names the separator the reading expects, that of the user's locale.
-    const QString separateur =
-        SeparateurDecimal() == '.'
-            ? QStringLiteral("Attention le séparateur décimal est le point.")
-            : QStringLiteral("Attention le séparateur décimal est la virgule.");
-    Avertit(f, QStringLiteral("Le format du rapport cyclique est incorrect.\r") + separateur);
+    Avertit(f, QStringLiteral("Le format du rapport cyclique est incorrect.\r") +
+                   TexteSeparateurDecimal());
     f.txtRapportCyclique->setFocus();
 }
 

@@ -32,8 +32,11 @@ void CalculeHarmoniqueReglee(FrmOndalis& f, std::int16_t n);
 void ValideHarmonique(FrmOndalis& f, std::int16_t n);
 void DevalideHarmonique(FrmOndalis& f, std::int16_t n);
 
-// A message box of the program: its title, the text, the OK button alone, no icon.
+// A message box of the program: its title, the OK button alone, no icon.
 void Avertit(FrmOndalis& f, const QString& texte);
+// The line that names the decimal separator a number text must use.
+QString TexteSeparateurDecimal();
+
 // "Function not available" notice of the file menu.
 void FonctionNonDisponible(FrmOndalis& f);
 // Runs `calcul`; a calculation error ends it with the duty-cycle message: the calculations

@@ -50,8 +50,10 @@ void Note(const std::string& ligne) {
 // Any warning is a fault: a handler that stopped on an exception reports one.
 QtMessageHandler precedent = nullptr;
 void Filtre(QtMsgType type, const QMessageLogContext& contexte, const QString& message) {
+    // Qt Multimedia says so when "Écouter" finds no audio server; the program says it too.
     if (type != QtDebugMsg && type != QtInfoMsg &&
-        !message.startsWith(u"This plugin does not support") && echec.empty())
+        !message.startsWith(u"This plugin does not support") &&
+        !message.startsWith(u"PulseAudioService:") && echec.empty())
         echec = "message : " + message.toStdString();
     precedent(type, contexte, message);
 }

@@ -34,6 +34,7 @@ cd "$prefixe" || exit 1
 doc=share/doc/ondalis
 attendus=(
   "755 bin/ondalis"
+  "644 $(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$construction/CMakeCache.txt")/ondalis/ondalis-audio.so"
   "644 share/applications/$id.desktop"
   "644 share/metainfo/$id.metainfo.xml"
   "644 share/icons/hicolor/scalable/apps/$id.svg"
