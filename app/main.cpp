@@ -1,5 +1,6 @@
 // Ondalis: rebuilds a periodic signal from its mean value and harmonics.
 #include "OndalisVersion.h"
+#include "app/Demarrage.h"
 #include "app/Ondalis.h"
 
 #include <QApplication>
@@ -10,7 +11,7 @@
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
-#include <utility>
+#include <vector>
 
 namespace {
 
@@ -27,30 +28,6 @@ const char* const TexteAide =
     "  -platform NOM    Système de fenêtrage (xcb, wayland, offscreen).\n"
     "  -style NOM       Style des fenêtres (Fusion, Windows).\n";
 
-// Messages Qt writes while it opens the display, held back: if the display cannot be opened,
-// the user reads one French sentence instead of Qt's English lines.
-QStringList MessagesDemarrage;
-
-[[noreturn]] void AffichageInaccessible() {
-    const QByteArray affichage = qgetenv("DISPLAY");
-    const QByteArray detail = affichage.isEmpty()
-                                  ? QByteArray("DISPLAY n'est pas défini")
-                                  : "l'affichage « " + affichage + " » ne répond pas";
-    std::fprintf(stderr,
-                 "ondalis : aucun affichage graphique accessible (%s).\n"
-                 "Lancer le programme dans une session graphique, ou sous Xvfb :\n"
-                 "  xvfb-run -a ondalis\n",
-                 detail.constData());
-    std::fflush(stderr);
-    // Qt would abort right after a fatal message; the process ends here with a plain failure.
-    std::_Exit(EXIT_FAILURE);
-}
-
-void GardeDemarrage(QtMsgType type, const QMessageLogContext& contexte, const QString& message) {
-    if (type == QtFatalMsg) AffichageInaccessible();
-    MessagesDemarrage << qFormatLogMessage(type, contexte, message);
-}
-
 } // namespace
 
 #ifdef ONDALIS_MESURE_DEMARRAGE
@@ -58,6 +35,8 @@ void InstalleMesureDemarrage(); // bench/demarrage/MesureDemarrage.cpp
 #endif
 
 int main(int argc, char** argv) {
+    Calcul_Graphe::ProtegeDescripteurs();
+
     // --help and --version are answered before anything touches the display. Qt's own options
     // are still in argv here: read single-dash words whole so "-stylesheet" is no "-h".
     QCommandLineParser analyseur;
@@ -78,24 +57,18 @@ int main(int argc, char** argv) {
         return EXIT_SUCCESS;
     }
 
-    // Opening the display: no display, or one that does not answer, ends with a clear message
-    // and exit code 1 instead of Qt's abort; -platform and QT_QPA_PLATFORM are honoured as usual.
-    const QtMessageHandler gestionnaire = qInstallMessageHandler(GardeDemarrage);
-    QApplication application(argc, argv);
-    qInstallMessageHandler(gestionnaire);
-    for (const QString& message : std::as_const(MessagesDemarrage))
-        std::fprintf(stderr, "%s\n", qPrintable(message));
+    // Opening the display: no display, a silent one or a platform that cannot load ends with a
+    // clear message and exit code 1 instead of Qt's abort; -platform and QT_QPA_PLATFORM are
+    // honoured as usual.
+    std::vector<char*> argumentsQt = Calcul_Graphe::ArgumentsAvecPlateforme(argc, argv);
+    int nombreQt = static_cast<int>(argumentsQt.size()) - 1;
+    Calcul_Graphe::SurveilleOuverture(arguments);
+    QApplication application(nombreQt, argumentsQt.data());
+    Calcul_Graphe::TermineOuverture();
 
     // Qt has taken its own options out of the arguments: whatever is left must be ours.
-    if (!analyseur.parse(QApplication::arguments()) || !analyseur.positionalArguments().isEmpty()) {
-        const QStringList options = analyseur.unknownOptionNames();
-        const QString refus = options.isEmpty() ? analyseur.positionalArguments().constFirst()
-                              : options.constFirst().size() == 1 ? "-" + options.constFirst()
-                                                                 : "--" + options.constFirst();
-        std::fprintf(stderr, "ondalis : argument inconnu « %s ».\nVoir « ondalis --help ».\n",
-                     qPrintable(refus));
-        return EXIT_FAILURE;
-    }
+    analyseur.parse(QApplication::arguments());
+    if (Calcul_Graphe::RefuseArgumentInconnu(analyseur, true)) return EXIT_FAILURE;
 
     QApplication::setApplicationName(QStringLiteral(ONDALIS_TITRE));
     QApplication::setApplicationVersion(QStringLiteral(ONDALIS_VERSION));

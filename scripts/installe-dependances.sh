@@ -12,7 +12,7 @@ paquets=(
   xvfb xauth xdotool xclip imagemagick poppler-utils librsvg2-bin x11-utils openbox
   dpkg-dev file lintian desktop-file-utils appstream libxml2-utils man-db debootstrap
   at-spi2-core python3-pyatspi dbus-x11 dbus-bin
-  pulseaudio pulseaudio-utils
+  pulseaudio pulseaudio-utils weston qt6-wayland
 )
 
 manquants=()

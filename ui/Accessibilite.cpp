@@ -7,12 +7,14 @@
 #include "ui/RoutinesOndalis.h"
 #include "ui/TextesAide.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <array>
 
 namespace Calcul_Graphe {
@@ -78,7 +80,48 @@ private:
     int rang_;
 };
 
+// A list keeps its label as its name once an item is chosen, and the item is its value: Qt's
+// own interface names a list after its current item on Linux, and the reader loses the label.
+class AccesListe : public QAccessibleWidget {
+public:
+    explicit AccesListe(QComboBox* liste) : QAccessibleWidget(liste, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return liste()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State etat = QAccessibleWidget::state();
+        etat.expandable = true;
+        etat.expanded = liste()->view()->isVisible();
+        etat.collapsed = !etat.expanded;
+        return etat;
+    }
+    // Its one child is the popup with the items.
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(liste()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* enfant) const override {
+        return enfant && enfant->object() == liste()->view() ? 0 : -1;
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction())
+            liste()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* liste() const { return static_cast<QComboBox*>(object()); }
+};
+
 QAccessibleInterface* Fabrique(const QString& classe, QObject* objet) {
+    if (classe == u"QComboBox")
+        if (auto* liste = qobject_cast<QComboBox*>(objet); liste && !liste->isEditable())
+            return new AccesListe(liste);
     if (classe == u"CurseurVertical")
         if (auto* curseur = qobject_cast<CurseurVertical*>(objet)) return new AccesCurseur(curseur);
     // The help panel is a window of its own, named by its caption.
@@ -127,6 +170,8 @@ void DecritControle(QWidget& w, const Controle& c) {
 }
 
 void SuitLesChangements(FrmOndalis& f) {
+    f.menuBar()->setAccessibleName(QStringLiteral("Barre de menus"));
+    f.cboChoixSignal->view()->setAccessibleName(QStringLiteral("Liste des signaux prédéfinis"));
     const std::array<QLabel*, 3> images = {f.imgRectangulaire, f.imgTriangle, f.imgDentsdeScie};
     for (int i = 0; i < static_cast<int>(images.size()) && i < f.cboChoixSignal->count(); ++i)
         images[static_cast<std::size_t>(i)]->setAccessibleName(f.cboChoixSignal->itemText(i));

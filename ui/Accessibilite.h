@@ -18,8 +18,9 @@ QString DescriptionAccessible(const DessinOndalis::Controle& c);
 // Gives them to its widget.
 void DecritControle(QWidget& w, const DessinOndalis::Controle& c);
 
-// Once the signal list is filled: each signal picture is named after its signal, imgSignal
-// after the signal chosen, and an amplitude box's help follows the lock of its slider.
+// Once the signal list is filled: the menu bar and the list's popup are named, each signal
+// picture is named after its signal, imgSignal after the signal chosen, and an amplitude box's
+// help follows the lock of its slider.
 void SuitLesChangements(FrmOndalis& f);
 
 // The interfaces of the program's own widgets; once per run, before the first is made.

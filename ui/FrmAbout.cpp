@@ -62,6 +62,17 @@ const Etiquette Etiquettes[] = {
      495, 9.0, false, false, false},
 };
 
+// One transparent icon for every About box: the X platform keeps a picture of each icon it is
+// given in Qt's pixmap cache, so a fresh icon per box would leave one more picture each time.
+const QIcon& IconeVide() {
+    static const QIcon icone = [] {
+        QPixmap vide(16, 16);
+        vide.fill(Qt::transparent);
+        return QIcon(vide);
+    }();
+    return icone;
+}
+
 } // namespace
 
 FrmAbout::FrmAbout(QWidget* parent)
@@ -72,9 +83,7 @@ FrmAbout::FrmAbout(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     // No icon in the title bar, whatever icon the application carries.
-    QPixmap vide(16, 16);
-    vide.fill(Qt::transparent);
-    setWindowIcon(QIcon(vide));
+    setWindowIcon(IconeVide());
     // The design places the client area itself; no code moves it afterwards.
     setGeometry(RectTwips(GaucheClient, HautClient, LargeurClient, HauteurClient));
     setFixedSize(TwipsVersPixels(LargeurClient), TwipsVersPixels(HauteurClient));

@@ -16,6 +16,7 @@
 #include "ui/FrmOndalisDesign.h"
 #include "ui/Garde.h"
 #include "ui/ImagesSignaux.h"
+#include "ui/StyleCase.h"
 #include "ui/TextesAide.h"
 
 #include <QCheckBox>
@@ -81,8 +82,11 @@ QWidget* CreeWidget(const Controle& c, QWidget* parent) {
     }
     case Genre::Bouton:
         return new QPushButton(parent);
-    case Genre::Case:
-        return new QCheckBox(parent);
+    case Genre::Case: {
+        auto* caseACocher = new QCheckBox(parent);
+        caseACocher->setStyle(StyleCase::Commun());
+        return caseACocher;
+    }
     case Genre::Etiquette:
     case Genre::Image: {
         // Transparent unless its row gives it a background colour (FondBordure).
@@ -102,8 +106,12 @@ QWidget* CreeWidget(const Controle& c, QWidget* parent) {
         liste->setStyle(style);
         return liste;
     }
-    case Genre::Texte:
-        return c.drapeaux & LectureSeule ? new ZoneValeur(parent) : new QLineEdit(parent);
+    case Genre::Texte: {
+        if (c.drapeaux & LectureSeule) return new ZoneValeur(parent);
+        auto* boite = new QLineEdit(parent);
+        boite->setValidator(new PremiereLigne(boite));
+        return boite;
+    }
     case Genre::TexteAmplitude:
         return new ZoneTexte(parent);
     case Genre::Curseur: {
@@ -148,7 +156,8 @@ void DefinitTexte(QWidget* w, const Controle& c) {
 // A colour the design fixes comes with its partner, so that the pair stays readable whatever
 // the system palette.
 void DefinitCouleurs(QWidget* w, const Controle& c) {
-    if (c.drapeaux & TexteRouge) FixeCouleurs(w, QColor(0xFF, 0, 0), FaceClaire());
+    const QColor rouge(0xFF, 0, 0);
+    if (c.drapeaux & TexteRouge) FixeCouleurs(w, rouge, FondPour(rouge));
     if (c.drapeaux & FondBordure) FixeCouleurs(w, Qt::black, QColor(0xC0, 0xC0, 0xC0));
 }
 

@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QWidget>
 #include <QtMath>
+#include <algorithm>
+#include <cmath>
 
 QFont PoliceAjustee(const QFont& police, const QString& texte, qreal largeur) {
     const qreal naturelle = QFontMetricsF(police).horizontalAdvance(texte);
@@ -22,6 +24,20 @@ QFont PoliceAjustee(const QFont& police, const QString& texte, qreal largeur) {
 
 QColor FaceClaire() {
     return QApplication::style()->standardPalette().color(QPalette::Active, QPalette::Window);
+}
+
+QColor FondPour(const QColor& texte) {
+    // WCAG relative luminance and contrast ratio.
+    const auto luminance = [](const QColor& c) {
+        const auto lineaire = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lineaire(c.redF()) + 0.7152 * lineaire(c.greenF()) +
+               0.0722 * lineaire(c.blueF());
+    };
+    const QColor fenetre = QApplication::palette().color(QPalette::Active, QPalette::Window);
+    const double a = luminance(texte), b = luminance(fenetre);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05) >= 3 ? fenetre : FaceClaire();
 }
 
 void FixeCouleurs(QWidget* w, const QColor& texte, const QColor& fond) {

@@ -14,6 +14,10 @@ QFont PoliceAjustee(const QFont& police, const QString& texte, qreal largeur);
 // The light face of controls in the style's own colours, whatever the system palette: the
 // partner of a text colour the design fixes.
 QColor FaceClaire();
+// The background for a text colour the design fixes: the system window's colour where the text
+// reads on it (3:1, the bar for the large bold captions such colours are given to), otherwise
+// the light face. A dark desktop keeps its dark face behind the red prompt.
+QColor FondPour(const QColor& texte);
 // A text colour and its background fixed together on `w`, which then fills its background.
 void FixeCouleurs(QWidget* w, const QColor& texte, const QColor& fond);
 

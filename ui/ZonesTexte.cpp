@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
+#include <algorithm>
 
 void ZoneValeur::paintEvent(QPaintEvent* evenement) {
     if (!isReadOnly()) return QLineEdit::paintEvent(evenement);
@@ -29,4 +30,13 @@ void ZoneTexte::mousePressEvent(QMouseEvent* evenement) {
 void ZoneTexte::mouseDoubleClickEvent(QMouseEvent* evenement) {
     QLineEdit::mouseDoubleClickEvent(evenement);
     if (evenement->button() == Qt::LeftButton) emit doubleClic();
+}
+
+QValidator::State PremiereLigne::validate(QString& texte, int& position) const {
+    const auto fin = std::find_if(texte.cbegin(), texte.cend(),
+                                  [](QChar c) { return c == u'\n' || c == u'\r'; });
+    const int longueur = static_cast<int>(fin - texte.cbegin());
+    texte.truncate(longueur);
+    position = std::min(position, longueur);
+    return Acceptable;
 }

@@ -1,26 +1,33 @@
 // Memory over a long run of random user events through the real widgets (offscreen platform):
 // slider moves, ticks, signal choices, duty cycles, "RAZ", the higher ranks, the last rank, the
-// mode switch, "Calculer et Tracer", clipboard copies; the screen is brought up to date after
-// each event. Prints the resident memory after 1,000, 10,000, 50,000 and 100,000 events (or
-// the counts given), so that a growth that does not level off shows.
+// mode switch, "Calculer et Tracer", clipboard copies, printing (to a PDF file, through the
+// dialog), closing a graph window, the help panel or the About box and bringing it back; the
+// screen is brought up to date after each event. Prints the resident memory after 1,000, 10,000,
+// 50,000 and 100,000 events (or the counts given), so that a growth that does not level off shows.
 //   endurance_memoire [graine] [evenements...]
 #include "../ihm/Actions.h"
 
 #include "app/Ondalis.h"
+#include "graphe/FrmGrapheHarmonic.h"
+#include "graphe/FrmGrapheSignal.h"
 #include "output/Sortie.h"
 #include "ui/CurseurVertical.h"
-#include "ui/ZonesTexte.h"
+#include "ui/FrmAbout.h"
+#include "ui/FrmAide.h"
 #include "ui/FrmOndalis.h"
+#include "ui/ZonesTexte.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-#include <QTimer>
 #include <QPushButton>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -40,7 +47,7 @@ void UnEvenement(Ondalis& app, std::mt19937& alea) {
     FrmOndalis& f = app.frmOndalis();
     auto tire = [&alea](int n) { return static_cast<int>(alea() % static_cast<unsigned>(n)); };
     const bool choix = app.etat().ModeChoixSignal != 0;
-    switch (tire(choix ? 12 : 10)) {
+    switch (tire(choix ? 14 : 12)) {
     case 0:
     case 1:
     case 2:
@@ -69,11 +76,39 @@ void UnEvenement(Ondalis& app, std::mt19937& alea) {
         if (!choix && tire(4) == 0) f.chkNoAuto->setChecked(!f.chkNoAuto->isChecked());
         if (!choix && f.cmdCalculer->isVisible()) f.cmdCalculer->click();
         break;
-    case 10: {
+    case 10:
+        if (tire(20) == 0) {
+            RepondBoite([](QWidget* boite) {
+                if (auto* dialogue = qobject_cast<QDialog*>(boite)) dialogue->accept();
+            });
+            f.mnuImprimer->trigger();
+        }
+        break;
+    case 11:
+        // A window closed with its close box, then asked for again.
+        switch (tire(4)) {
+        case 0:
+            app.frmGrapheSignal().close();
+            f.mnuGrapheSignal->trigger();
+            break;
+        case 1:
+            app.frmGrapheHarmonic().close();
+            f.mnuGrapheSignal->trigger();
+            break;
+        case 2:
+            app.frmAide().close();
+            f.mnuAffichageAide->trigger();
+            break;
+        default:
+            f.mnuApropos->trigger();
+            app.frmAbout().close();
+        }
+        break;
+    case 12: {
         ChoisitSignal(f, tire(3));
         break;
     }
-    case 11:
+    case 13:
         if (tire(3) == 0) {
             f.chkHarmonicSup->click();
         } else if (tire(40) == 0) {
@@ -100,6 +135,10 @@ int main(int argc, char** argv) {
     if (paliers.empty()) paliers = {1000, 10000, 50000, 100000};
 
     std::mt19937 alea(graine);
+    // The print dialog proposes a PDF file in the home folder.
+    const QString dossier = QDir::tempPath() + QStringLiteral("/ondalis-endurance");
+    QDir().mkpath(dossier);
+    qputenv("HOME", dossier.toLocal8Bit());
     // A message box (a duty cycle the triangle refuses) is answered as the user would.
     QTimer boites;
     boites.setInterval(1);

@@ -1,6 +1,7 @@
 // The program's command line, run as a separate process: help and version without a display,
-// a missing or silent display refused with a French sentence and exit code 1 (never an abort),
-// Qt's own options and QT_QPA_PLATFORM let through to Qt.
+// a missing or silent display or a platform plugin that cannot load refused with a French
+// sentence and exit code 1 (never an abort), an unknown option refused first, Qt's own options
+// and QT_QPA_PLATFORM let through to Qt.
 #include "OndalisVersion.h"
 
 #include <QDir>
@@ -37,7 +38,8 @@ struct Resultat {
 
 QProcessEnvironment Environnement(const QString& affichage, const QString& plateforme) {
     QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char* variable :
+         {"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "QT_QPA_PLATFORM"})
         environnement.remove(QString::fromLatin1(variable));
     if (!affichage.isEmpty()) environnement.insert(QStringLiteral("DISPLAY"), affichage);
     if (!plateforme.isEmpty()) environnement.insert(QStringLiteral("QT_QPA_PLATFORM"), plateforme);
@@ -62,6 +64,9 @@ const QString SansAffichage =
                    "Lancer le programme dans une session graphique, ou sous Xvfb :\n"
                    "  xvfb-run -a ondalis\n");
 const QString Aide = QStringLiteral("Usage : ondalis [options]\n");
+const QString Module =
+    QStringLiteral("ondalis : le module d'affichage « %1 » de Qt n'a pas pu être chargé.\n"
+                   "Raison donnée par Qt :\n  ");
 
 } // namespace
 
@@ -77,6 +82,12 @@ TEST(LigneDeCommande, ChaqueLancementDonneSaSortieEtSonCode) {
         {"version après -stylesheet", {"-stylesheet", "x.qss", "--version"}, "", "", 0, Version, ""},
         {"sans affichage", {}, "", "", 1, "", SansAffichage},
         {"affichage muet", {}, muet, "", 1, "", "(l'affichage « " + muet + " » ne répond pas).\n"},
+        // The command line first: the display is not blamed for a mistyped option.
+        {"argument inconnu sans affichage", {"--bogus"}, "", "", 1, "", inconnu.arg("--bogus")},
+        {"argument inconnu, affichage muet", {"-bogus"}, muet, "", 1, "", inconnu.arg("--bogus")},
+        // A plugin missing, or one that cannot reach its server, is named with Qt's reason.
+        {"module introuvable", {"-platform", "bogus"}, "", "", 1, "", Module.arg("bogus")},
+        {"module wayland sans serveur", {}, muet, "wayland", 1, "", Module.arg("wayland")},
         // Refused once Qt has taken its own arguments: -platform and QT_QPA_PLATFORM got through.
         {"-platform sans affichage", {"-platform", "offscreen", "--inconnue"}, "", "", 1, "", inconnu.arg("--inconnue")},
         {"QT_QPA_PLATFORM sans affichage", {"-x"}, "", "offscreen", 1, "", inconnu.arg("-x")},

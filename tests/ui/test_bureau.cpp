@@ -1,6 +1,6 @@
 // The main window on a real desktop: values and list items whole in their boxes at any scale,
-// every text readable under any system palette, the duty-cycle message in the user's locale,
-// and hover texts that leave a disabled control alone.
+// every text and check box readable under any system palette, the duty-cycle message in the
+// user's locale, and hover texts that leave a disabled control alone.
 #include "test_comportement_commun.h"
 
 #include "ui/FrmAbout.h"
@@ -180,12 +180,15 @@ QPalette Palette(QColor face, QColor texte) {
 
 TEST(Palettes, ChaqueTexteResteLisibleEtLAideGardeSesCouleurs) {
     const QPalette systeme = QApplication::palette();
-    const std::pair<const char*, QPalette> palettes[] = {
-        {"claire", QApplication::style()->standardPalette()},
-        {"sombre", Palette(QColor(0x30, 0x30, 0x30), QColor(0xE0, 0xE0, 0xE0))},
-        {"bleu nuit", Palette(QColor(0x00, 0x00, 0x40), QColor(0xFF, 0xFF, 0x80))},
+    // The red prompt lies on the window's own face wherever red reads on it: no light block on
+    // a dark desktop.
+    const std::tuple<const char*, QPalette, bool> palettes[] = {
+        {"claire", QApplication::style()->standardPalette(), true},
+        {"sombre", Palette(QColor(0x30, 0x30, 0x30), QColor(0xE0, 0xE0, 0xE0)), true},
+        {"bleu nuit", Palette(QColor(0x00, 0x00, 0x40), QColor(0xFF, 0xFF, 0x80)), true},
+        {"gris moyen", Palette(QColor(0x80, 0x80, 0x80), Qt::black), false},
     };
-    for (const auto& [nom, palette] : palettes) {
+    for (const auto& [nom, palette, inviteSurLaFenetre] : palettes) {
         SCOPED_TRACE(nom);
         QApplication::setPalette(palette);
         Ondalis app;
@@ -209,6 +212,29 @@ TEST(Palettes, ChaqueTexteResteLisibleEtLAideGardeSesCouleurs) {
                 ++vus;
             }
         EXPECT_GT(vus, 80);
+        EXPECT_EQ(Couleurs(f.Label1).second == palette.color(QPalette::Window), inviteSurLaFenetre);
+        // An unticked square stands out from what lies behind it by 3:1, the bar for the parts
+        // of a control, measured on the window's pixels; a locked one may be dimmed.
+        const QImage image = f.grab().toImage();
+        int cases = 0;
+        for (const QCheckBox* c : f.findChildren<QCheckBox*>()) {
+            if (!c->isVisible() || !c->isEnabled()) continue;
+            QStyleOptionButton option;
+            option.initFrom(c);
+            const QRect logique =
+                c->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, c);
+            const QRect carre =
+                VersAppareil(logique.translated(c->mapTo(&f, QPoint())), image.devicePixelRatio());
+            const QColor fond = Couleurs(c).second;
+            double ecart = 1;
+            for (int y = carre.top(); y <= carre.bottom(); ++y)
+                for (int x = carre.left(); x <= carre.right(); ++x)
+                    ecart = std::max(ecart, Contraste(image.pixelColor(x, y), fond));
+            EXPECT_GE(ecart, 3.0) << c->objectName().toStdString() << " sur "
+                                  << fond.name().toStdString();
+            ++cases;
+        }
+        EXPECT_GE(cases, 10);
         const auto [texte, fond] = Couleurs(app.frmAide().lblInfo);
         EXPECT_EQ(texte.name() + " " + fond.name(), "#0000c0 #ffe0c0");
     }

@@ -82,15 +82,18 @@ TEST_F(Comportement, RectangleACinquantePourCentAvecLesRangsUnEtTroisPuisDAutres
     ChoisitSignal(0);
     EXPECT_TRUE(harmoniques().Traits().empty() && etat().SignalTotal[25] == -21);
     EXPECT_TRUE(Passe(signal().Image(), RougeClair, 25, -21.22));
-    // Confirmed duty cycles, rank 1 validated: the text rewritten, rank 1 redrawn.
+    // Confirmed duty cycles, pasted over the box's text, rank 1 validated: the text rewritten,
+    // rank 1 redrawn. A pasted line break is not kept.
     Coche(1);
     BoiteModale garde(RefuseTouteBoite);
     const std::tuple<QString, QString, float> cas[] = {
-        {"0,25", "25", 0.25f},  {"1", "1", 0.01f},    {"0,004", "0", 0.0f}, {"12,9", "12", 0.12f},
-        {"-3,2", "-4", -0.04f}, {"150", "150", 1.5f}, {"0,29", "29", 0.29f}};
+        {"0,25", "25", 0.25f},  {"1", "1", 0.01f},    {"0,004", "0", 0.0f},  {"12,9", "12", 0.12f},
+        {"-3,2", "-4", -0.04f}, {"150", "150", 1.5f}, {"0,29", "29", 0.29f}, {"50\n", "50", 0.5f}};
     for (const auto& [saisi, ecrit, rapport] : cas) {
         harmoniques().Efface();
-        f().txtRapportCyclique->setText(saisi);
+        QGuiApplication::clipboard()->setText(saisi);
+        f().txtRapportCyclique->selectAll();
+        f().txtRapportCyclique->paste();
         QTest::mouseClick(f().cmdRapportCyclique, Qt::LeftButton);
         EXPECT_EQ(f().txtRapportCyclique->text(), ecrit) << saisi.toStdString();
         EXPECT_FLOAT_EQ(etat().RapportCyclique, rapport) << saisi.toStdString();

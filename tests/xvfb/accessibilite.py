@@ -1,7 +1,8 @@
 """Reads Ondalis through AT-SPI as a screen reader does: every control has a short name and
 its help text, the graph windows are windows and their surfaces named charts whose sentence
-follows what they show, and readers are told when it changes. Acts through AT-SPI too (a
-slider's value, a check box's and a button's action). Prints what it saw; exit 1 on a fault."""
+follows what they show, and readers are told when it changes; the signal list keeps its name
+once a signal is chosen. Acts through AT-SPI too (a slider's value, a check box's and a button's
+action, the list's popup and keys). Prints what it saw; exit 1 on a fault."""
 
 import sys
 import time
@@ -112,6 +113,8 @@ def main():
         ("image", "Signal dents de scie", ""),
         ("chart", "Graphe du signal", "Aucun signal tracé"),
         ("chart", "Graphe des Harmoniques", "Aucun rang validé"),
+        ("menu bar", "Barre de menus", ""),
+        ("list", "Liste des signaux prédéfinis", ""),
     ]
     for role, nom, description in attendus:
         n = un(tous, role, nom)
@@ -158,6 +161,26 @@ def main():
         faute(f"amplitude de la valeur moyenne : « {amplitude.getText(0, -1)} »")
     apres("RAZ", lambda: agit(un(tous, "push button", "RAZ"), ("Press",)),
           ("Aucun rang validé", "Aucun signal tracé"))
+
+    # A signal chosen as a keyboard user does: the list keeps its name, its popup's item is the
+    # choice.
+    agit(un(tous, "radio button", "Choix d'un signal"), ("Toggle",))
+    liste = un(tous, "combo box", "Signal prédéfini")
+    attend(lambda: liste.getState().contains(pyatspi.STATE_SHOWING))
+    agit(liste, ("ShowMenu",))
+    attend(lambda: liste.getState().contains(pyatspi.STATE_EXPANDED))
+    for touche in (0xFF54, 0xFF0D):  # Down, Return
+        pyatspi.Registry.generateKeyboardEvent(touche, None, pyatspi.KEY_SYM)
+    elements = liste.getChildAtIndex(0)
+    choisi = lambda: [elements.getChildAtIndex(i).name for i in range(elements.childCount)
+                      if elements.getChildAtIndex(i).getState().contains(pyatspi.STATE_SELECTED)]
+    if not attend(lambda: choisi() == ["Signal triangulaire"]):
+        faute(f"choix au clavier : {choisi()} au lieu de ['Signal triangulaire']")
+    attend(lambda: liste.name != "Signal prédéfini", 1.0)  # a renaming would have come by now
+    if liste.name != "Signal prédéfini":
+        faute(f"la liste s'appelle « {liste.name} » après le choix")
+    else:
+        print(f"choix au clavier : {choisi()}, la liste garde son nom")
 
     return 1 if fautes else 0
 
