@@ -18,11 +18,12 @@ debut=$(date +%s)
 while [ "$prevus" -lt "$total" ]; do
   n=$(( total - prevus < tranche ? total - prevus : tranche ))
   sortie=$(ONDALIS_GRAINE=$graine ONDALIS_EVENEMENTS=$n QT_QPA_PLATFORM=offscreen \
-    "$binaire" --gtest_filter='UsageAleatoire.*' 2>&1)
+    timeout 900 "$binaire" --gtest_filter='UsageAleatoire.*' 2>&1)
   code=$?
   faits=$(sed -n 's/.*, \([0-9]*\) événements joués.*/\1/p' <<<"$sortie" | head -1)
   prevus=$(( prevus + n ))
   joues=$(( joues + ${faits:-0} ))
+  [ "$code" -eq 124 ] && echo "graine $graine : bloquée (plus de 900 s)"
   if [ "$code" -ne 0 ]; then
     echecs=$(( echecs + 1 ))
     grep -av "XDG_RUNTIME_DIR" <<<"$sortie" | tail -45

@@ -1,6 +1,5 @@
 // Placement of the graph windows (the arithmetic, at start, F5, "Affichage des graphes", the end)
 // and the scrolling of a main window larger than the screen.
-#include "app/Disposition.h"
 #include "app/Ondalis.h"
 #include "graphe/FrmGrapheHarmonic.h"
 #include "graphe/FrmGrapheSignal.h"
@@ -15,15 +14,6 @@
 #include <gtest/gtest.h>
 
 using namespace Calcul_Graphe;
-
-TEST(CalculeDisposition, SignalEnHautHarmonicSurLeBordDuBas) {
-    const auto places = [](int gauche, int haut, int hauteur, int hauteurHarmonic) {
-        const DispositionGraphes d = CalculeDisposition(gauche, haut, hauteur, hauteurHarmonic);
-        return std::array{d.signal.gauche, d.signal.haut, d.harmonic.gauche, d.harmonic.haut};
-    };
-    EXPECT_EQ(places(0, 0, 11520, 4900), (std::array{0, 0, 0, 6620}));
-    EXPECT_EQ(places(900, 450, 11070, 4560), (std::array{900, 450, 900, 6960})); // task bars
-}
 
 namespace {
 

@@ -1,5 +1,6 @@
-// The numeric core: number rules, calcul/Reglage, the start-up state and the three signals.
-#include "NatureErreur.h"
+// The numeric core: number rules (numbers at the edges of their ranges too), calcul/Reglage,
+// the start-up state and the three signals. Regression tests are named after the fault they
+// caught.
 #include "ReferenceParPoint.h"
 #include "calcul/Nombres.h"
 #include "calcul/Reglage.h"
@@ -9,24 +10,28 @@
 
 #include <algorithm>
 #include <bit>
+#include <cfloat>
 #include <cmath>
 #include <complex>
-#include <filesystem>
-#include <fstream>
 #include <numbers>
-#include <regex>
-#include <sstream>
-#include <tuple>
 #include <vector>
 
 using namespace Calcul_Graphe;
 
+using Nature = ErreurExecution::Nature;
+
 namespace {
 
-// Compared bit for bit, so that a negative zero is not taken for a zero.
-std::uint64_t Bits(double x) {
-    return std::bit_cast<std::uint64_t>(x);
+// The kind of error f raised, or nothing.
+template <typename F> std::optional<Nature> NatureErreur(F&& f) try {
+    f();
+    return std::nullopt;
+} catch (const ErreurExecution& e) {
+    return e.nature();
 }
+
+// Compared bit for bit, so that a negative zero is not taken for a zero.
+const auto Bits = [](auto x) { return Motif(x); };
 
 constexpr int Hors = 99999; // the conversion raised an overflow
 
@@ -83,24 +88,16 @@ std::complex<double> Coefficient(const Sommets& f, int n) {
     return 2.0 * total;
 }
 
-} // namespace
-
-TEST(Reglage, ColonneDuModeManuel) {
-    // Rank n: n periods of the amplitude over the samples; rank 0, the mean value: flat. The
-    // other columns keep what they held.
-    for (const auto& [n, amplitude] : {std::pair<std::int16_t, double>{3, 50}, {0, -20}}) {
-        Etat etat;
-        InitialiseConstantes(etat);
-        for (auto& echantillon : etat.Harmonique)
-            echantillon.fill(7.0f);
-        RemplitColonneReglee(etat, n, amplitude);
-        for (int k = 0; k < NombrePoints; ++k)
-            for (int m = 0; m < NombreRangs; ++m) {
-                const double sinus = n ? std::sin(2 * M_PI * n * k / 100) : 1.0;
-                EXPECT_NEAR(etat.Harmonique[k][m], m != n ? 7.0 : amplitude * sinus, 1e-4) << k;
-            }
+// The outcome of the confirmed duty-cycle rewriting, as the box would show it: "!" when it fails.
+std::string TexteConfirme(const std::string& texte) {
+    try {
+        return TextePlancher(TexteFractionEnPourcent(texte, ',').value_or(texte), ',');
+    } catch (const ErreurExecution&) {
+        return "!";
     }
 }
+
+} // namespace
 
 TEST(RangsSup, IdentiqueAuCalculParPoint) {
     // Bit for bit (a negative zero is not a zero here); nonNuls guards against two empty sums.
@@ -275,3 +272,54 @@ TEST(Signaux, FormulesContreIntegrationDeLaFormeDOnde) {
                 EXPECT_NEAR(calcule.B, Coefficient(c.f(a), n).imag(), 1e-3);
             }
 }
+
+
+// The decimal place of the first digit plus an exponent near the 64-bit limits overflowed the
+// integer: the largest numbers read as zero and the smallest as too large.
+// clang-format off
+TEST(DepassementSigneDeLExposantEnorme, LuCommeToutNombreHorsDomaine) {
+    // The texts carry the comma of the duty-cycle box; the last-rank answer gets the point.
+    const struct { const char* texte; int rangMax; const char* confirme; } cas[] = {
+        {"9e9223372036854775807", 2000, "!"},          {"-9e9223372036854775807", 2000, "!"},
+        {"0,001e9223372036854775807", 2000, "!"},      {"0,0001e-9223372036854775808", 0, "0"},
+        {"1e-99999999999999999999999", 0, "0"},        {"0e9223372036854775807", 0, "0"}};
+    for (const auto& c : cas) {
+        std::string point = c.texte;
+        std::ranges::replace(point, ',', '.');
+        EXPECT_EQ(LitRangMax(point), c.rangMax) << c.texte;
+        EXPECT_EQ(TexteConfirme(c.texte), c.confirme) << c.texte;
+    }
+    // The reading of the signal's duty cycle fails the same way as for 1e309.
+    EXPECT_EQ(NatureErreur([] { LitRapportCyclique("9e9223372036854775807", ','); }),
+              Nature::Depassement);
+    EXPECT_EQ(LitRapportCyclique("0,0001e-9223372036854775808", ','), 0.0f);
+}
+
+// A double beyond the single range was converted before it was checked. What rounds to the
+// largest float is stored as it; from half a unit above, the store overflows.
+TEST(DoubleHorsDomaineSimpleConvertiAvantLeControle, ComparaisonAuPlusGrandFlottant) {
+    const double moitieAuDessus = 0x1.ffffffp127; // FLT_MAX + half its last unit
+    const struct { double x; std::optional<float> stocke; } cas[] = {
+        {FLT_MAX, FLT_MAX},   {std::nextafter(moitieAuDessus, 0.0), FLT_MAX},
+        {moitieAuDessus, {}}, {-moitieAuDessus, {}}, {DBL_MAX, {}}, {-HUGE_VAL, {}}, {NAN, {}},
+        {-1e-50, -0.0f}, {0x1p-149, 0x1p-149f}, {0.1, 0.1f},
+        {-0x1.000783p-127, -0x1.000784p-127f}}; // a subnormal rounded up, not cut
+    for (const auto& c : cas) {
+        float stocke = 0.0f;
+        const auto erreur = NatureErreur([&] { stocke = VersSimple(c.x); });
+        EXPECT_EQ(erreur, c.stocke ? std::nullopt : std::optional(Nature::Depassement)) << c.x;
+        EXPECT_TRUE(!c.stocke || Bits(stocke) == Bits(*c.stocke)) << c.x;
+    }
+}
+
+// The fraction rule works on the digits of the text, wherever its point and exponent sit.
+TEST(Reglage, FractionSurLesChiffresDuTexte) {
+    const struct { const char* texte; const char* confirme; } cas[] = {
+        {"29e-2", "29"}, {"0,0029e2", "29"}, {"000,29000", "29"}, {"+0,2999999", "29"},
+        {"0,00999", "0"}, {"0,999999999999999", "99"}, {"9,99e-3", "0"}, {" \t0,5 ", "50"},
+        {"0,1e1", "1"}, {"-0,5", "-1"}, {"1e-330", "0"},
+        {"0,99999999999999999999", "1"}}; // reads as 1: no fraction
+    for (const auto& c : cas)
+        EXPECT_EQ(TexteConfirme(c.texte), c.confirme) << c.texte;
+}
+// clang-format on

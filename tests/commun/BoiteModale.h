@@ -2,7 +2,9 @@
 // never sleeps and never hangs: if no box comes within the delay the test fails.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
+#include <QTimer>
 #include <functional>
 
 class QWidget;
@@ -11,15 +13,13 @@ class BoiteModale {
 public:
     // `reponse` receives the modal widget and answers it (click, typed text, reject...).
     explicit BoiteModale(std::function<void(QWidget*)> reponse, int delaiMs = 5000);
-    ~BoiteModale();
     bool vue() const { return vue_; }
     QString titre() const { return titre_; }
     QString texte() const { return texte_; } // QMessageBox text or QInputDialog label
 
 private:
-    struct Interne;
-    Interne* interne_;
+    QTimer minuterie_;
+    QElapsedTimer chrono_;
     bool vue_ = false;
-    QString titre_;
-    QString texte_;
+    QString titre_, texte_;
 };

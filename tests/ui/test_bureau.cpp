@@ -70,15 +70,6 @@ QRect AvantLaFleche(QComboBox* liste) {
     return QRect(QPoint(1, 1), QPoint(fleche.left() - 1, liste->height() - 2));
 }
 
-// clang-format off
-struct Table { const char* nom; int signal; const char* rapport; };
-// The widest values are six characters, "-dd,dd", whatever the duty cycle.
-const Table Tables[] = {
-    {"dents de scie 90 % (-33,09 -13,38)", 2, "90"},
-    {"rectangle 24 % (-10,42)", 0, "24"},
-    {"triangle 99 %", 1, "99"},
-};
-// clang-format on
 
 } // namespace
 
@@ -88,9 +79,10 @@ TEST_F(Comportement, ValeursEtSignauxEntiersDansLeursBoites) {
     const auto verifie = [&](QLineEdit* boite) {
         EXPECT_EQ(Coupure(boite, boite->text(), InterieurDuCadre(boite)), "");
     };
-    for (const Table& t : Tables) {
-        SCOPED_TRACE(t.nom);
-        Prepare(t.signal, t.rapport, {});
+    // The widest values are six characters, "-dd,dd" (sawtooth 90 %: -33,09, rectangle 24 %).
+    for (const auto& [signal, rapport] : {std::pair{2, "90"}, {0, "24"}, {1, "99"}}) {
+        SCOPED_TRACE(rapport);
+        Prepare(signal, rapport, {});
         for (auto* rangee : {&f().TxtAn, &f().txtBn, &f().txtCn, &f().txtPhin})
             for (QLineEdit* boite : *rangee)
                 verifie(boite);
@@ -259,27 +251,4 @@ TEST_F(Comportement, LeMessageDuRapportNommeLeSeparateurDeLaLangue) {
         EXPECT_EQ(f().txtRapportCyclique->text(), texte);
     }
     QLocale::setDefault(francais);
-}
-
-TEST_F(Comportement, UnControleInactifLaisseLAideCommeElleEst) {
-    Prepare(2, "90", {}); // the sawtooth locks the mean-value slider and box
-    // The pointer goes to the topmost window: the graphs would lie over the main window.
-    for (QWidget* fenetre : QApplication::topLevelWidgets())
-        if (fenetre != &f()) fenetre->hide();
-    const QString Inchange = "-";
-    const std::tuple<QWidget*, bool, QString> cas[] = {
-        {f().chkHarmonic[0], false, Inchange},
-        {f().chkHarmonic[1], true, "Cliquer ici pour valider l'harmonic de rang 1"},
-        {f().txtHarmonic[0], true,
-         "Amplitude en % de l'harmonique de rang 0. Réglage IMPOSSIBLE dans ce cas."},
-    };
-    for (const auto& [w, actif, attendu] : cas) {
-        SCOPED_TRACE(w->objectName().toStdString());
-        if (!actif) w->setEnabled(false);
-        ASSERT_EQ(w->isEnabled(), actif);
-        app.frmAide().DefinitInfo(Inchange);
-        QTest::mouseMove(&f(), QPoint(1, 1));
-        QTest::mouseMove(w, QPoint(3, 3));
-        EXPECT_EQ(app.frmAide().lblInfo->text().toStdString(), attendu.toStdString());
-    }
 }

@@ -1,8 +1,6 @@
 // Manual adjustment: sliders, amplitude texts, validation, automatic calculation and RAZ.
-#include "graphe/AccessibiliteGraphes.h"
 #include "test_comportement_commun.h"
 
-#include "ui/RoutinesOndalis.h"
 
 TEST_F(Comportement, RangTroisFaitTroisPeriodesCyanEtSansCalculAutoAttendCalculer) {
     for (const auto& [automatique, a] : {std::pair{false, -50}, {true, 50}}) {
@@ -53,47 +51,4 @@ TEST_F(Comportement, LeTexteSuitLeCurseurQuiNeCalculeQueValideEtRelache) {
     QTest::mouseDClick(f().txtHarmonic[3], Qt::LeftButton);
     EXPECT_TRUE(curseur->Valeur() == 0 && f().txtHarmonic[3]->text() == "0" &&
                 etat().Harmonique[25][3] == 0.0f);
-}
-
-// A reset leaves the sum, its extreme value and the surfaces as unticking the boxes one by one
-// and then clearing the graphs does: the curves the boxes draw on the way are never seen.
-TEST(RAZ, LaisseCeQueLaissentLesDecochagesPuisLEffacement) {
-    for (const bool signalPredefini : {false, true}) {
-        Ondalis parRAZ, pasAPas;
-        for (Ondalis* app : {&parRAZ, &pasAPas}) {
-            app->Main();
-            FrmOndalis& f = app->frmOndalis();
-            if (signalPredefini) {
-                f.optChoix[1]->click();
-                f.cboChoixSignal->setCurrentIndex(2);
-                emit f.cboChoixSignal->activated(2);
-            }
-            for (int n = 0; n <= 10; ++n) {
-                if (!signalPredefini) f.scrHarmonic[n]->DefinitValeur(9 * n - 45);
-                f.chkHarmonic[n]->setChecked(n != 4);
-            }
-        }
-        if (signalPredefini) {
-            // Back to the manual mode, then the signal mode again, which resets as it opens.
-            for (Ondalis* app : {&parRAZ, &pasAPas})
-                app->frmOndalis().optChoix[0]->click();
-            parRAZ.frmOndalis().optChoix[1]->click();
-            pasAPas.etat().ModeChoixSignal = Vrai;
-        } else {
-            parRAZ.frmOndalis().cmdRAZ->click();
-        }
-        RAZHarmoniques(pasAPas.frmOndalis());
-        EffaceGraphes(pasAPas.frmOndalis());
-        if (signalPredefini) pasAPas.frmOndalis().AfficheChoixSignal();
-        const Etat &a = parRAZ.etat(), &b = pasAPas.etat();
-        EXPECT_TRUE(a.SignalTotal == b.SignalTotal && a.ValeurMax == b.ValeurMax &&
-                    a.Validation == b.Validation)
-            << "signal prédéfini " << signalPredefini << ", valeur extrême " << a.ValeurMax
-            << " au lieu de " << b.ValeurMax;
-        for (auto surface : {&Graphes::harmonic, &Graphes::signal}) {
-            const SurfaceGraphe &x = *(parRAZ.graphes().*surface), &y = *(pasAPas.graphes().*surface);
-            EXPECT_TRUE(x.Image() == y.Image() && Description(x) == Description(y) &&
-                        Courbes(x) == Courbes(y));
-        }
-    }
 }

@@ -55,7 +55,9 @@ TEST_F(Comportement, DentsDeScieVerrouilleLaValeurMoyenneJusquAUnAutreChoix) {
     Prepare(2, "", {});
     EXPECT_TRUE(f().txtHarmonic[0]->text() == "50" && f().chkHarmonic[0]->isChecked());
     EXPECT_FALSE(f().scrHarmonic[0]->isEnabled() || f().chkHarmonic[0]->isEnabled());
-    EXPECT_TRUE(Passe(harmoniques().Image(), Noir, 50, 50, 1)); // the mean-value line, at once
+    // The mean-value line, at once: up the value axis from the time axis, then across.
+    EXPECT_TRUE(Passe(harmoniques().Image(), Noir, 0, 25, 1) &&
+                Passe(harmoniques().Image(), Noir, 50, 50, 1));
     QTest::mouseClick(f().txtHarmonic[0], Qt::LeftButton);      // a locked slider sends to the list
     EXPECT_EQ(f().focusWidget(), f().cboChoixSignal);
     // Later calculations find the controls already set: no handler runs, the help stays.

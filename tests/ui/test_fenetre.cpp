@@ -35,26 +35,6 @@ struct Aide : ::testing::Test {
 
 } // namespace
 
-TEST_F(Aide, FermeUnTexteLeRecreeCacheEtLeMenuLeMontreAvecCeTexte) {
-    const QPoint place = app.frmAide().pos();
-    for (const QString attendu :
-         {"Fenêtre d'information.", "Cliquer ici pour une remise à zéro."}) {
-        app.frmAide().DefinitInfo("x");
-        app.frmAide().close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ASSERT_FALSE(app.frmAideCharge());
-        if (attendu.startsWith("Cliquer")) { // written while closed: recreated, hidden
-            QTest::mouseMove(&f, QPoint(1, 1));
-            QTest::mouseMove(f.cmdRAZ, QPoint(4, 4));
-            EXPECT_TRUE(app.frmAideCharge() && !app.frmAide().isVisible());
-        }
-        f.mnuAffichageAide->trigger(); // shown where it was, with the latest text
-        EXPECT_TRUE(app.frmAide().isVisible());
-        EXPECT_EQ(app.frmAide().lblInfo->text(), attendu);
-        EXPECT_EQ(app.frmAide().pos(), place);
-    }
-}
-
 TEST_F(Aide, PlaceAuMilieuDeLaZoneAGaucheDeLaFenetrePrincipale) {
     // Offscreen: an 800 x 800 screen, 4-pixel frames. In twips, Int((12000 - 5535 - 4650) * 0.5)
     // = 907 gives 60.47 pixels; Int((12000 - 1650) * 0.5) = 5175, 345 pixels.

@@ -33,17 +33,11 @@ for echelle in 1 2; do
     QT_SCALE_FACTOR=$echelle lance "$ondalis"
     programme=$pid_programme
 
-    fenetre=""
-    for _ in $(seq 100); do
-        fenetre=$(xdotool search --onlyvisible --name '^Ondalis - Version' 2>/dev/null | head -n1)
-        [ -n "$fenetre" ] && break
-        sleep 0.1
-    done
-    [ -n "$fenetre" ] || echec "la fenêtre principale n'est pas apparue"
+    id=$(fenetre '^Ondalis - Version') || echec "la fenêtre principale n'est pas apparue"
 
     # Without a window manager, keys reach the window only after a click into it: click an
     # empty spot below the controls (device pixels).
-    xdotool mousemove --window "$fenetre" $((100 * echelle)) $((500 * echelle)) click 1
+    xdotool mousemove --window "$id" $((100 * echelle)) $((500 * echelle)) click 1
     sleep 0.3
     xdotool key ctrl+c
 
