@@ -130,12 +130,12 @@ bool RefuseArgumentInconnu(const QCommandLineParser& analyseur, bool positionnel
     QString refus;
     if (!options.isEmpty())
         refus = (options.constFirst().size() == 1 ? "-" : "--") + options.constFirst();
-    else if (positionnels && !analyseur.positionalArguments().isEmpty())
-        refus = analyseur.positionalArguments().constFirst();
+    else if (positionnels && analyseur.positionalArguments().size() > 1)
+        refus = analyseur.positionalArguments().at(1);
     else
         return false;
-    std::fprintf(stderr, "ondalis : argument inconnu « %s ».\nVoir « ondalis --help ».\n",
-                 qPrintable(refus));
+    std::fprintf(stderr, "ondalis : argument %s « %s ».\nVoir « ondalis --help ».\n",
+                 options.isEmpty() ? "en trop" : "inconnu", qPrintable(refus));
     return true;
 }
 

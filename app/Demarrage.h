@@ -29,8 +29,9 @@ void SurveilleOuverture(const QStringList& arguments);
 // The display is open: Qt's held messages go to standard error, the usual handler is back.
 void TermineOuverture();
 
-// Writes the refusal of the first unknown option, or of the first positional argument when
-// POSITIONNELS, and says so; false when every argument is known.
+// Writes the refusal of the first unknown option, or, when POSITIONNELS, of a positional
+// argument after the first (the one lesson opened at start), and says so; false when every
+// argument is accepted.
 bool RefuseArgumentInconnu(const QCommandLineParser& analyseur, bool positionnels);
 
 } // namespace Calcul_Graphe

@@ -89,7 +89,7 @@ Graphes Ondalis::graphes() {
     return Graphes{frmGrapheHarmonic().pctGrapheHarmonic, frmGrapheSignal().pctGrapheSignal};
 }
 
-void Ondalis::Main() {
+void Ondalis::Main(const QString& lecon) {
     InitialiseConstantes(etat_);
     FrmGrapheSignal& signal = frmGrapheSignal();
     FrmGrapheHarmonic& harmonic = frmGrapheHarmonic();
@@ -107,6 +107,7 @@ void Ondalis::Main() {
     frmOndalis().show();
     frmOndalis().raise();
     frmOndalis().activateWindow();
+    if (!lecon.isEmpty()) frmOndalis().OuvreLecon(lecon);
 }
 
 void Ondalis::DisposeFenetres() {

@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QString>
 
 class FrmGrapheHarmonic;
 class FrmGrapheSignal;
@@ -46,8 +47,9 @@ public:
     // The two graph surfaces, for the drawing routines (loads the graph windows if needed).
     Calcul_Graphe::Graphes graphes();
 
-    // The start routine: constants, graph windows, their placement, then the main window.
-    void Main();
+    // The start routine: constants, graph windows, their placement, then the main window, and
+    // the lesson named on the command line, if any.
+    void Main(const QString& lecon = {});
     // Graph windows to the left edge of the available screen area: signal at the top,
     // harmonic at the bottom. Neither resizes nor shows them.
     void DisposeFenetres();

@@ -16,9 +16,10 @@
 namespace {
 
 const char* const TexteAide =
-    "Usage : ondalis [options]\n"
+    "Usage : ondalis [options] [leçon.ondalis]\n"
     "Recomposition harmonique : reconstitue un signal périodique à partir de sa valeur\n"
     "moyenne et de ses harmoniques de rang 1 à 10 (séries de Fourier).\n"
+    "Une leçon nommée (fichier enregistré par « Fichier > Enregistrer ») s'ouvre au démarrage.\n"
     "\n"
     "Options :\n"
     "  -h, --help       Affiche cette aide et quitte.\n"
@@ -66,9 +67,11 @@ int main(int argc, char** argv) {
     QApplication application(nombreQt, argumentsQt.data());
     Calcul_Graphe::TermineOuverture();
 
-    // Qt has taken its own options out of the arguments: whatever is left must be ours.
+    // Qt has taken its own options out of the arguments: whatever is left must be ours, and
+    // one lesson at most.
     analyseur.parse(QApplication::arguments());
     if (Calcul_Graphe::RefuseArgumentInconnu(analyseur, true)) return EXIT_FAILURE;
+    const QStringList lecons = analyseur.positionalArguments();
 
     QApplication::setApplicationName(QStringLiteral(ONDALIS_TITRE));
     QApplication::setApplicationVersion(QStringLiteral(ONDALIS_VERSION));
@@ -82,7 +85,7 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&traduction);
 
     Ondalis ondalis;
-    ondalis.Main();
+    ondalis.Main(lecons.value(0));
 #ifdef ONDALIS_MESURE_DEMARRAGE
     InstalleMesureDemarrage(); // the benchmark build's start-up timing
 #endif

@@ -1,6 +1,7 @@
 # What `cmake --install` puts where: the program, its desktop entry, AppStream metainfo, the
 # icon in the hicolor theme, the manual pages (English, and French under man/fr), the teacher's
-# guide and the licence. The Debian package (debian/) installs the same, the licence aside.
+# guide, the lesson files' type and the licence. The Debian package (debian/) installs the same,
+# the licence aside.
 
 include(GNUInstallDirs)
 # Named after the package, as Debian wants, not after the CMake project.
@@ -47,7 +48,17 @@ install(FILES ${ONDALIS_GENERE}/${ONDALIS_ID}.metainfo.xml
 install(DIRECTORY ${ONDALIS_GENERE}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${ONDALIS_GENERE}/ondalis.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${ONDALIS_GENERE}/fr/ondalis.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/fr/man1)
-# Lesson files: their MIME type (share/mime/packages) and its icon go here.
+# Lesson files: their type (application/x-ondalis), shown with the program's icon.
+install(FILES ${ONDALIS_SOURCES_INSTALLATION}/ondalis.mime.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${ONDALIS_ID}.xml)
+foreach(icone ${ONDALIS_FICHIERS_ICONE})
+  get_filename_component(taille ${icone} DIRECTORY)
+  get_filename_component(taille ${taille} DIRECTORY)
+  get_filename_component(taille ${taille} NAME)
+  get_filename_component(extension ${icone} LAST_EXT)
+  install(FILES ${icone} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${taille}/mimetypes
+    RENAME application-x-ondalis${extension})
+endforeach()
 
 # The teacher's guide with the pictures it shows, read from its own links.
 file(STRINGS ${PROJECT_SOURCE_DIR}/docs/guide.md ONDALIS_LIENS_GUIDE ENCODING UTF-8 REGEX "!\\[[^]]*\\]\\([^)]+\\)")

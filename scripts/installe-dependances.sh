@@ -11,6 +11,7 @@ paquets=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool xclip imagemagick poppler-utils librsvg2-bin x11-utils openbox
   dpkg-dev file lintian desktop-file-utils appstream libxml2-utils man-db debootstrap
+  shared-mime-info
   at-spi2-core python3-pyatspi dbus-x11 dbus-bin
   pulseaudio pulseaudio-utils weston qt6-wayland
 )

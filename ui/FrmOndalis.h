@@ -30,6 +30,7 @@ class QPushButton;
 class QTimer;
 namespace Calcul_Graphe {
 class Impression;
+struct Lecon;
 class LectureSon;
 }
 
@@ -143,6 +144,14 @@ public:
     // The sound of the rebuilt signal, as its graph shows it (FrmOndalisSon.cpp).
     Calcul_Graphe::LectureSon& son() const { return *son_; }
 
+    // Lessons (FrmOndalisLecons.cpp). Opening a file that is no lesson says why, naming the
+    // file, and changes nothing; a failed save says why and leaves the earlier file as it was.
+    bool OuvreLecon(const QString& chemin);
+    bool EnregistreLecon(const QString& chemin);
+    Calcul_Graphe::Lecon LeconAffichee() const;
+    // Sliders, texts and boxes as the lesson has them, and both graphs drawn from it.
+    void MetLecon(const Calcul_Graphe::Lecon& lecon);
+
 protected:
     void closeEvent(QCloseEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -162,6 +171,7 @@ private:
     ServicesApplication& services_;
     std::unique_ptr<Calcul_Graphe::Impression> impression_; // at the first print
     QString dernierExport_; // the file the export dialog proposes
+    QString derniereLecon_; // the save dialog starts from the last lesson opened or saved
     std::unique_ptr<Calcul_Graphe::LectureSon> son_;
     bool spectreAttendu_ = false; // a redraw of the signal is to be heard
 };

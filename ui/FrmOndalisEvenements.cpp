@@ -129,11 +129,3 @@ void FrmOndalis::mnuRang_Click() {
     etat.RangMax = LitRangMax(reponse.toStdString());
     RecalculeSignalReconstitue(*this);
 }
-
-void FrmOndalis::mnuOuvrir_Click() {
-    FonctionNonDisponible(*this);
-}
-
-void FrmOndalis::mnuEnregister_Click() {
-    FonctionNonDisponible(*this);
-}

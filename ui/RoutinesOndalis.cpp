@@ -124,10 +124,6 @@ void DevalideHarmonique(FrmOndalis& f, std::int16_t n) {
     f.chkHarmonic[n]->setChecked(false);
 }
 
-void FonctionNonDisponible(FrmOndalis& f) {
-    Avertit(f, QStringLiteral("C'est fonction n'est pas disponible dans la version Béta"));
-}
-
 void CalculeOuSignaleErreur(FrmOndalis& f, const std::function<void()>& calcul) {
     try {
         calcul();

@@ -1,6 +1,6 @@
 // Routines of Calcul_Graphe that read and write the main window's controls: the coefficient
-// table of the chosen signal, the resets, the manual-mode validation of a rank, and the two
-// notices the window shows. They reach the state and the surfaces through the window.
+// table of the chosen signal, the resets, the manual-mode validation of a rank, and the
+// messages the window shows. They reach the state and the surfaces through the window.
 #pragma once
 
 #include <QString>
@@ -37,8 +37,6 @@ void Avertit(FrmOndalis& f, const QString& texte);
 // The line that names the decimal separator a number text must use.
 QString TexteSeparateurDecimal();
 
-// "Function not available" notice of the file menu.
-void FonctionNonDisponible(FrmOndalis& f);
 // Runs `calcul`; a calculation error ends it with the duty-cycle message: the calculations
 // started from the signal list, the duty-cycle button and the higher ranks report alike.
 void CalculeOuSignaleErreur(FrmOndalis& f, const std::function<void()>& calcul);

@@ -58,6 +58,10 @@ void ReglageOnzeRangs(FrmOndalis& f) {
     }
 }
 
+QString CheminLecon(int n) {
+    return QDir::temp().filePath(QStringLiteral("ondalis-bench-%1.ondalis").arg(n));
+}
+
 const QString Alterne(int fois, const char* a, const char* b) {
     return QString::fromLatin1(fois % 2 ? b : a);
 }
@@ -162,6 +166,17 @@ const std::vector<ActionUtilisateur>& ActionsUtilisateur() {
          [](Ondalis& app) { ReglageOnzeRangs(app.frmOndalis()); },
          {},
          [](Ondalis& app, int fois) { app.frmOndalis().scrHarmonic[3]->DefinitValeur(fois % 100); }},
+        // Two lessons of eleven ranks opened in turn: file, checks, controls and both graphs.
+        {"OuvreLecon_OnzeRangs",
+         [](Ondalis& app) {
+             FrmOndalis& f = app.frmOndalis();
+             ReglageOnzeRangs(f);
+             f.EnregistreLecon(CheminLecon(0));
+             f.scrHarmonic[3]->DefinitValeur(90);
+             f.EnregistreLecon(CheminLecon(1));
+         },
+         {},
+         [](Ondalis& app, int fois) { app.frmOndalis().OuvreLecon(CheminLecon(fois % 2)); }},
         {"ImprimePdf_OnzeRangs_DialogueRepondu",
          [](Ondalis& app) {
              FrmOndalis& f = app.frmOndalis();

@@ -37,7 +37,7 @@ const QString SansAffichage =
     QStringLiteral("ondalis : aucun affichage graphique accessible (DISPLAY n'est pas défini).\n"
                    "Lancer le programme dans une session graphique, ou sous Xvfb :\n"
                    "  xvfb-run -a ondalis\n");
-const QString Aide = QStringLiteral("Usage : ondalis [options]\n");
+const QString Aide = QStringLiteral("Usage : ondalis [options] [leçon.ondalis]\n");
 const QString Module =
     QStringLiteral("ondalis : le module d'affichage « %1 » de Qt n'a pas pu être chargé.\n"
                    "Raison donnée par Qt :\n  ");
@@ -68,7 +68,8 @@ TEST(LigneDeCommande, ChaqueLancementDonneSaSortieEtSonCode) {
         // Refused once Qt has taken its own arguments: -platform and QT_QPA_PLATFORM got through.
         {"-platform sans affichage", {"-platform", "offscreen", "--inconnue"}, "", "", 1, "", inconnu.arg("--inconnue")},
         {"QT_QPA_PLATFORM sans affichage", {"-x"}, "", "offscreen", 1, "", inconnu.arg("-x")},
-        {"argument en trop", {"fichier.txt"}, "", "offscreen", 1, "", inconnu.arg("fichier.txt")},
+        // One lesson opens at start; a second is refused before any window opens.
+        {"deux leçons", {"a.ondalis", "b.ondalis"}, "", "offscreen", 1, "", "argument en trop « b.ondalis »"},
     };
     // clang-format on
     for (const auto& l : lancements) {

@@ -14,7 +14,7 @@ prefixe=$(realpath "$travail")/prefixe
 echecs=0
 echec() { echo "ECHEC : $*" >&2; echecs=$((echecs + 1)); }
 
-for outil in desktop-file-validate appstreamcli identify xmllint readelf man; do
+for outil in desktop-file-validate appstreamcli identify xmllint readelf man update-mime-database; do
   if ! command -v "$outil" >/dev/null; then
     echo "outil absent : $outil" >&2
     [ "${CI:-}" = true ] && exit 1
@@ -42,13 +42,18 @@ attendus=(
   "644 share/man/fr/man1/ondalis.1"
   "644 $doc/COPYING"
   "644 $doc/guide.md"
+  "644 share/mime/packages/$id.xml"
+  "644 share/icons/hicolor/scalable/mimetypes/application-x-ondalis.svg"
 )
 # Every picture the guide links to lies beside it.
 for image in $(grep -o '!\[[^]]*\]([^)]*)' "$doc/guide.md" | sed 's/.*(\(.*\))/\1/'); do
   attendus+=("644 $doc/$image")
 done
 tailles=(16 22 24 32 48 64 128 256)
-for t in "${tailles[@]}"; do attendus+=("644 share/icons/hicolor/${t}x${t}/apps/$id.png"); done
+for t in "${tailles[@]}"; do
+  attendus+=("644 share/icons/hicolor/${t}x${t}/apps/$id.png")
+  attendus+=("644 share/icons/hicolor/${t}x${t}/mimetypes/application-x-ondalis.png")
+done
 diff <(printf '%s\n' "${attendus[@]}" | sort) <(find . -type f -printf '%m %P\n' | sort) ||
   echec "l'arbre installé diffère de la liste attendue (< attendu, > installé)"
 find . -type d ! -perm 755 -printf '%m %P\n' | grep . && echec "dossiers sans le mode 755"
@@ -69,6 +74,11 @@ cle() { sed -n "s/^$1=//p" "$entree"; }
 [ -x "bin/$(cle Exec | cut -d' ' -f1)" ] || echec "Exec : $(cle Exec) n'est pas dans bin/"
 cle Comment | grep -q 'harmonics' || echec "Comment n'est pas le texte anglais"
 cle 'Comment\[fr\]' | grep -q 'harmoniques' || echec "Comment[fr] n'est pas le texte français"
+
+# Lesson files: the type is known once the database is built, and the desktop entry opens them.
+[ "$(cle MimeType)|$(cle Exec)" = "application/x-ondalis;|ondalis %f" ] || echec "MimeType, Exec : $(cle MimeType) $(cle Exec)"
+update-mime-database share/mime && grep -qx application/x-ondalis share/mime/types || echec "type application/x-ondalis inconnu"
+find share/mime -mindepth 1 -maxdepth 1 ! -name packages -exec rm -rf {} +
 
 # AppStream: valid offline, same identifier, launched by the desktop entry, this version.
 meta="share/metainfo/$id.metainfo.xml"

@@ -27,10 +27,6 @@ TEST_F(Comportement, ChaqueModeMontreSesControlesEtRetablitLeCalculAutomatique) 
         EXPECT_TRUE(choix ? harmoniques().Traits().empty() && !f().chkHarmonic[1]->isChecked()
                           : Photographie() == avant);
     }
-    ChoisitMode(0); // "Ouvrir" and "Enregistrer", offered in the manual mode only, say so
-    for (QAction* entree : {f().mnuOuvrir, f().mnuEnregister})
-        AttendMessage([&] { entree->trigger(); },
-                      "C'est fonction n'est pas disponible dans la version Béta");
 }
 
 TEST_F(Comportement, LInviteClignoteJusquAuChoixDUnSignalQuiMontreSonImageEtSesCoefficients) {
