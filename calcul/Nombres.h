@@ -64,6 +64,10 @@ double Divise(double a, double b);
 // 10^7 (single) or 10^15 (double) up, or below 10^-4, take a power of ten: "1E+07", "1,5E-05".
 std::string TexteNombre(float x, char separateur);
 std::string TexteNombre(double x, char separateur);
+// A whole number as the program writes it in its texts (the amplitudes of the sliders).
+inline std::string TexteEntier(int valeur, char separateur) {
+    return TexteNombre(static_cast<double>(valeur), separateur);
+}
 
 // A number text taken apart: its sign, its significant digits (leading zeros dropped, empty for
 // a zero) and the place of its decimal point, so that the value is 0.chiffres x 10^puissance.

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -52,25 +53,32 @@ ResultatImpression Impression::Imprime(Etat& etat, const Graphes& graphes) {
                                                        : ResultatImpression::Echouee;
 }
 
+std::optional<MiseEnPage> MiseEnPagePoints(QSizeF page) {
+    const double twipsParPoint = TwipsParPouce / PointsParPouce;
+    return CalculeMiseEnPage(page.width() * twipsParPoint, page.height() * twipsParPoint,
+                             PixelsVersTwips(SurfaceGraphe::LargeurDessin),
+                             PixelsVersTwips(SurfaceGraphe::HauteurDessin));
+}
+
+void PeintPage(QPainter& peintre, const Graphes& graphes, const MiseEnPage& mise, double pppX,
+               double pppY) {
+    // Twips to the device's own units, so the lines come out at its full resolution.
+    const double fx = pppX / TwipsParPouce, fy = pppY / TwipsParPouce;
+    auto rectangle = [&](std::int32_t haut) {
+        return QRectF(mise.X * fx, haut * fy, mise.Wd * fx, mise.Hp * fy);
+    };
+    RendDans(peintre, *graphes.signal, rectangle(mise.Y1));
+    RendDans(peintre, *graphes.harmonic, rectangle(mise.Y2));
+}
+
 bool ImprimeGraphes(Etat& etat, const Graphes& graphes, QPrinter& imprimante) {
     // The printable area (the whole sheet in full-page mode), where the painter's origin is.
-    const QRectF page = imprimante.pageRect(QPrinter::Point);
-    const double twipsParPoint = TwipsParPouce / PointsParPouce;
-    const auto mise = CalculeMiseEnPage(page.width() * twipsParPoint, page.height() * twipsParPoint,
-                                        PixelsVersTwips(SurfaceGraphe::LargeurDessin),
-                                        PixelsVersTwips(SurfaceGraphe::HauteurDessin));
+    const auto mise = MiseEnPagePoints(imprimante.pageRect(QPrinter::Point).size());
     if (!mise) return false;
 
     QPainter peintre;
     if (!peintre.begin(&imprimante)) return false;
-    // Twips to the printer's own units, so the lines come out at its full resolution.
-    const double fx = imprimante.logicalDpiX() / TwipsParPouce;
-    const double fy = imprimante.logicalDpiY() / TwipsParPouce;
-    auto rectangle = [&](std::int32_t haut) {
-        return QRectF(mise->X * fx, haut * fy, mise->Wd * fx, mise->Hp * fy);
-    };
-    RendDans(peintre, *graphes.signal, rectangle(mise->Y1));
-    RendDans(peintre, *graphes.harmonic, rectangle(mise->Y2));
+    PeintPage(peintre, graphes, *mise, imprimante.logicalDpiX(), imprimante.logicalDpiY());
     // Finishing the job here sends the page now; nothing is left open until the end of the run.
     if (!peintre.end()) return false;
 
@@ -87,6 +95,13 @@ void CopieGraphe(const SurfaceGraphe& surface) {
     QClipboard* pressePapiers = QGuiApplication::clipboard();
     pressePapiers->clear();
     pressePapiers->setImage(image);
+}
+
+void CopieTableau(const Tableau& tableau) {
+    auto* donnees = new QMimeData;
+    donnees->setText(QString::fromStdString(TexteTabule(tableau)));
+    donnees->setHtml(QString::fromStdString(TexteHtml(tableau)));
+    QGuiApplication::clipboard()->setMimeData(donnees);
 }
 
 } // namespace Calcul_Graphe

@@ -9,7 +9,7 @@ paquets=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev llvm
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth xdotool xclip imagemagick poppler-utils x11-utils openbox
+  xvfb xauth xdotool xclip imagemagick poppler-utils librsvg2-bin x11-utils openbox
   dpkg-dev file lintian desktop-file-utils appstream libxml2-utils man-db debootstrap
   shared-mime-info
   at-spi2-core python3-pyatspi dbus-x11 dbus-bin

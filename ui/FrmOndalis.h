@@ -10,6 +10,7 @@
 #include "graphe/Graphes.h"
 
 #include <QMainWindow>
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -84,10 +85,12 @@ public:
     QAction* mnuOuvrir = nullptr;
     QAction* mnuEnregister = nullptr;
     QAction* mnuImprimer = nullptr;
+    QAction* mnuExporter = nullptr;
     QAction* mnuQuitter = nullptr;
     QMenu* mnuEdition = nullptr;
     QAction* mnuCopierHarmonic = nullptr;
     QAction* mnuCopierSignal = nullptr;
+    QAction* mnuCopierTableau = nullptr;
     QMenu* mnuOptions = nullptr;
     QAction* mnuRang = nullptr;
     QMenu* mnuAffichage = nullptr;
@@ -126,8 +129,10 @@ public:
     void mnuOuvrir_Click();
     void mnuEnregister_Click();
     void mnuImprimer_Click();
+    void mnuExporter_Click();
     void mnuCopierHarmonic_Click();
     void mnuCopierSignal_Click();
+    void mnuCopierTableau_Click();
     void mnuAffichageAide_Click();
     void mnuGrapheSignal_Click();
     void mnuApropos_Click();
@@ -165,6 +170,7 @@ private:
     Calcul_Graphe::Graphes graphes_;
     ServicesApplication& services_;
     std::unique_ptr<Calcul_Graphe::Impression> impression_; // at the first print
+    QString dernierExport_; // the file the export dialog proposes
     QString derniereLecon_; // the save dialog starts from the last lesson opened or saved
     std::unique_ptr<Calcul_Graphe::LectureSon> son_;
     bool spectreAttendu_ = false; // a redraw of the signal is to be heard

@@ -3,17 +3,14 @@
 
 #include "output/Sortie.h"
 #include "ui/FrmAbout.h"
+#include "ui/RoutinesOndalis.h"
 #include "ui/ServicesApplication.h"
-
-#include <QMessageBox>
 
 void FrmOndalis::mnuImprimer_Click() {
     if (!impression_) impression_ = std::make_unique<Calcul_Graphe::Impression>(this);
     if (impression_->Imprime(etat_, graphes_) != Calcul_Graphe::ResultatImpression::Echouee) return;
     // A page that never came out must not pass for printed.
-    QMessageBox boite(QMessageBox::NoIcon, QStringLiteral("Ondalis"),
-                      QStringLiteral("Impossible d'imprimer les graphes."), QMessageBox::Ok, this);
-    boite.exec();
+    Calcul_Graphe::Avertit(*this, QStringLiteral("Impossible d'imprimer les graphes."));
 }
 
 void FrmOndalis::mnuCopierHarmonic_Click() {

@@ -26,7 +26,7 @@ char SeparateurDecimal() {
 }
 
 QString TexteEntier(int valeur) {
-    return QString::fromStdString(TexteNombre(static_cast<double>(valeur), SeparateurDecimal()));
+    return QString::fromStdString(TexteEntier(valeur, SeparateurDecimal()));
 }
 
 namespace {
