@@ -1,6 +1,7 @@
 // Export of the graphs: each format holds what it must (vectors only, or 300 dpi pixels) and
 // shows the surfaces where the printed page puts them; a failed write leaves the old file alone.
 #include "app/Ondalis.h"
+#include "commun/Pixels.h"
 #include "calcul/Reglage.h"
 #include "graphe/SurfaceGraphe.h"
 #include "graphe/TraceGraphes.h"
@@ -21,31 +22,6 @@ namespace {
 bool Sh(const QString& commande, const QString& fichier) {
     return QProcess::execute(
                "sh", {"-c", "set -- " + fichier + " " + fichier + ".png; " + commande}) == 0;
-}
-
-// The share of the surface's coloured pixels (white and the black labels aside) with no pixel
-// of about their colour near their place in `cible` on the page: a line moves by up to half a
-// surface pixel when it is snapped at another scale, and antialiasing blends its edges.
-double PartManquante(const QImage& surface, const QImage& page, const QRectF& cible) {
-    const double ex = cible.width() / 511, ey = cible.height() / 299;
-    const int r = 1 + static_cast<int>(std::ceil(ex)), cote = 2 * r + 1;
-    int manquants = 0, colores = 0;
-    for (int i = 0; i < 511 * 299; ++i) {
-        const QRgb c = surface.pixel(i % 511, i / 511);
-        if (c == qRgb(255, 255, 255) || c == qRgb(0, 0, 0)) continue;
-        bool vu = false;
-        for (int j = 0; j < cote * cote && !vu; ++j) {
-            const QPoint p(cible.left() + (i % 511 + 0.5) * ex + j % cote - r,
-                           cible.top() + (i / 511 + 0.5) * ey + j / cote - r);
-            const QRgb v = page.valid(p) ? page.pixel(p) : 0;
-            const int ecart = std::abs(qRed(v) - qRed(c)) + std::abs(qGreen(v) - qGreen(c)) +
-                              std::abs(qBlue(v) - qBlue(c));
-            vu = ecart < 90;
-        }
-        manquants += !vu;
-        ++colores;
-    }
-    return double(manquants) / colores;
 }
 
 } // namespace

@@ -66,21 +66,6 @@ QImage Imprime(Ondalis& app, const QString& pdf) {
     return QImage::fromData(Sh("pdftoppm -r 72 -aa no -aaVector no -png -singlefile " + pdf));
 }
 
-// The share of the surface's pixels (but white, and the black labels: glyphs drawn at another
-// size) not found within 2 pixels of their place on the page; a few go where lines cross.
-double PartManquante(const QImage& surface, const QImage& page, int haut) {
-    int manquants = 0, colores = 0;
-    for (int y = 0; y < surface.height(); ++y)
-        for (int x = 0; x < surface.width(); ++x) {
-            const QRgb c = surface.pixel(x, y);
-            if (c == qRgb(255, 255, 255) || c == qRgb(0, 0, 0)) continue;
-            const QPoint p(30 + (x + 0.5) * 540 / 511, haut + (y + 0.5) * 7022 / 20 / 299);
-            manquants += Compte(page, QRect(p - QPoint(2, 2), QSize(5, 5)), c) == 0;
-            ++colores;
-        }
-    return double(manquants) / colores;
-}
-
 } // namespace
 
 TEST(MiseEnPage, Tableau) {
@@ -120,8 +105,8 @@ TEST(Sortie, ImpressionsEtCopiesDUneSeance) {
     PrepareRangs(app, {1, 2});
     const QImage signal = g.signal->Image(), harmonique = g.harmonic->Image();
     const QImage page = Imprime(app, a);
-    EXPECT_LT(PartManquante(signal, page, 40), 0.005);
-    EXPECT_LT(PartManquante(harmonique, page, 400), 0.005);
+    EXPECT_LT(PartManquante(signal, page, QRectF(30, 40, 540, 351.1)), 0.005);
+    EXPECT_LT(PartManquante(harmonique, page, QRectF(30, 400, 540, 351.1)), 0.005);
     // Lines at the printer's resolution, no enlarged screen bitmap; the surfaces come back.
     EXPECT_EQ(Sh("pdfimages -list " + a + " | tail -n +3 | wc -l"), "0");
     EXPECT_TRUE(g.harmonic->Image() == harmonique && g.signal->Image() == signal);
