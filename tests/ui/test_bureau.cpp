@@ -210,21 +210,14 @@ TEST(Palettes, ChaqueTexteResteLisibleEtLAideGardeSesCouleurs) {
 }
 
 TEST_F(Comportement, LeMessageDuRapportNommeLeSeparateurDeLaLangue) {
-    const QString premiere = "Le format du rapport cyclique est incorrect.\n";
-    const QString virgule = premiere + "Attention le séparateur décimal est la virgule.";
-    const QString point = premiere + "Attention le séparateur décimal est le point.";
-    const std::tuple<const char*, QLocale, const char*, QString> cas[] = {
-        {"français", QLocale(QLocale::French, QLocale::France), "0.5", virgule},
-        {"anglais des États-Unis", QLocale(QLocale::English, QLocale::UnitedStates), "0,5", point},
-    };
-    const QLocale francais;
+    // In French the comma (the other tests); in American English the point, and the text stays.
+    const QLocale avant;
     Prepare(0, "50", {});
-    for (const auto& [nom, langue, texte, message] : cas) {
-        SCOPED_TRACE(nom);
-        QLocale::setDefault(langue);
-        f().txtRapportCyclique->setText(texte);
-        AttendMessage([&] { f().cmdRapportCyclique->click(); }, message);
-        EXPECT_EQ(f().txtRapportCyclique->text(), texte);
-    }
-    QLocale::setDefault(francais);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    f().txtRapportCyclique->setText("0,5");
+    AttendMessage([&] { f().cmdRapportCyclique->click(); },
+                  "Le format du rapport cyclique est incorrect.\nAttention le séparateur décimal "
+                  "est le point.");
+    EXPECT_EQ(f().txtRapportCyclique->text(), "0,5");
+    QLocale::setDefault(avant);
 }
