@@ -101,6 +101,9 @@ lance() {
     pids_x+=($pid_programme)
 }
 
+# arrete_programme: ends the program lance started last.
+arrete_programme() { kill "$pid_programme" 2>/dev/null; wait "$pid_programme" 2>/dev/null; }
+
 # fenetre TITLE-REGEX: id of the first visible window so named, waiting up to 10 s.
 fenetre() {
     local id _

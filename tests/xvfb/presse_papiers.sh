@@ -20,7 +20,6 @@ for echelle in 1 2; do
     # Something else on the clipboard first, so that the image can only come from the copy.
     echo avant | xclip -selection clipboard -i
     QT_SCALE_FACTOR=$echelle lance "$binaire"
-    programme=$pid_programme
 
     id=$(fenetre '^Ondalis - Version') || echec "la fenêtre principale n'est pas apparue"
 
@@ -36,8 +35,7 @@ for echelle in 1 2; do
         fi
         sleep 0.1
     done
-    kill "$programme" 2>/dev/null
-    wait "$programme" 2>/dev/null
+    arrete_programme
     [ -s clip.png ] || echec "aucune image PNG sur le presse-papiers"
     cp clip.png clip_$echelle.png
 

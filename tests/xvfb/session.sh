@@ -21,11 +21,6 @@ sur_x() {
     echo "OK ($1) : les quatre fenêtres sont sur X"
 }
 
-# arrete_programme: ends the last program started, so the next case starts on an empty screen.
-arrete_programme() {
-    kill "$pid_programme" 2>/dev/null
-    wait "$pid_programme" 2>/dev/null
-}
 
 demarre_x 1024x768
 

@@ -106,7 +106,7 @@ timeout 30 parec -d nul.monitor --format=s16le --rate=48000 --channels=1 --raw \
 analyse ecoute.raw 12000 || echec "le son entendu"
 enregistre "$PWD/signal.wav"
 analyse signal.wav 24000 || echec "le fichier WAV"
-kill "$pid_programme" && wait "$pid_programme" 2>/dev/null
+arrete_programme
 
 # No audio server: F6 says so; the file is still written (silence: nothing validated yet).
 kill "$pid_pulse" && wait "$pid_pulse" 2>/dev/null
