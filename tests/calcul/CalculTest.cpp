@@ -174,7 +174,10 @@ TEST(LitNombre, LectureStricteEtNombreDeTete) {
         {0, "-1e-999999", -0.0}, {0, "0.5", 0, C}, {0, "", 0, C}, {0, "12abc", 0, C},
         {0, "nan", 0, C}, {0, "1e", 0, C}, {0, "1 2", 0, C}, {0, "1e309", 0, D},
         {1, "15.7", 15.7}, {1, "15,7", 15}, {1, "abc", 0}, {1, "  -25", -25}, {1, "1e3x", 1e3},
-        {1, "7e+", 7}, {1, "9e999", 0, D}};
+        {1, "7e+", 7}, {1, "9e999", 0, D},
+        // An exponent near the 64-bit limits reads like any number out of range.
+        {0, "9e9223372036854775807", 0, D}, {0, "0,0001e-9223372036854775808", 0},
+        {0, "1e-99999999999999999999999", 0}, {1, "-9e9223372036854775807", 0, D}};
     for (const auto& c : cas) {
         double lu = 0.0;
         const auto erreur = NatureErreur([&] {
@@ -205,7 +208,9 @@ TEST(Reglage, RapportCycliqueEnFractionOuAuPlancher) {
 TEST(Reglage, ReponseDuDernierRang) {
     const struct { const char* reponse; int attendu; } cas[] = {
         {"2001", 2000}, {"2000", 2000}, {"-100000", 2000}, {"-32768", -32768},
-        {"-32768.5", 2000}, {"15,7", 15}, {"-2.5", -3}, {"abc", 0}, {"1.5e3", 1500}};
+        {"-32768.5", 2000}, {"15,7", 15}, {"-2.5", -3}, {"abc", 0}, {"1.5e3", 1500},
+        {"9e9223372036854775807", 2000}, {"0.001e9223372036854775807", 2000},
+        {"0.0001e-9223372036854775808", 0}, {"0e9223372036854775807", 0}};
     for (const auto& c : cas)
         EXPECT_EQ(LitRangMax(c.reponse), c.attendu) << '"' << c.reponse << '"';
 }
@@ -274,27 +279,6 @@ TEST(Signaux, FormulesContreIntegrationDeLaFormeDOnde) {
 }
 
 
-// The decimal place of the first digit plus an exponent near the 64-bit limits overflowed the
-// integer: the largest numbers read as zero and the smallest as too large.
-// clang-format off
-TEST(DepassementSigneDeLExposantEnorme, LuCommeToutNombreHorsDomaine) {
-    // The texts carry the comma of the duty-cycle box; the last-rank answer gets the point.
-    const struct { const char* texte; int rangMax; const char* confirme; } cas[] = {
-        {"9e9223372036854775807", 2000, "!"},          {"-9e9223372036854775807", 2000, "!"},
-        {"0,001e9223372036854775807", 2000, "!"},      {"0,0001e-9223372036854775808", 0, "0"},
-        {"1e-99999999999999999999999", 0, "0"},        {"0e9223372036854775807", 0, "0"}};
-    for (const auto& c : cas) {
-        std::string point = c.texte;
-        std::ranges::replace(point, ',', '.');
-        EXPECT_EQ(LitRangMax(point), c.rangMax) << c.texte;
-        EXPECT_EQ(TexteConfirme(c.texte), c.confirme) << c.texte;
-    }
-    // The reading of the signal's duty cycle fails the same way as for 1e309.
-    EXPECT_EQ(NatureErreur([] { LitRapportCyclique("9e9223372036854775807", ','); }),
-              Nature::Depassement);
-    EXPECT_EQ(LitRapportCyclique("0,0001e-9223372036854775808", ','), 0.0f);
-}
-
 // A double beyond the single range was converted before it was checked. What rounds to the
 // largest float is stored as it; from half a unit above, the store overflows.
 TEST(DoubleHorsDomaineSimpleConvertiAvantLeControle, ComparaisonAuPlusGrandFlottant) {
@@ -318,7 +302,9 @@ TEST(Reglage, FractionSurLesChiffresDuTexte) {
         {"29e-2", "29"}, {"0,0029e2", "29"}, {"000,29000", "29"}, {"+0,2999999", "29"},
         {"0,00999", "0"}, {"0,999999999999999", "99"}, {"9,99e-3", "0"}, {" \t0,5 ", "50"},
         {"0,1e1", "1"}, {"-0,5", "-1"}, {"1e-330", "0"},
-        {"0,99999999999999999999", "1"}}; // reads as 1: no fraction
+        {"0,99999999999999999999", "1"}, // reads as 1: no fraction
+        {"9e9223372036854775807", "!"}, {"-9e9223372036854775807", "!"},
+        {"0,0001e-9223372036854775808", "0"}};
     for (const auto& c : cas)
         EXPECT_EQ(TexteConfirme(c.texte), c.confirme) << c.texte;
 }
