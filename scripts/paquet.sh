@@ -15,8 +15,12 @@ dossier=$(realpath -m "${1:-build}")/paquet
 echec() { echo "ECHEC : $*" >&2; exit 1; }
 etape() { echo; echo "== $*"; }
 mkdir -p "$dossier"
-dossier_x=$dossier
-source tests/xvfb/commun.bash
+# The X start and window search of the whole-program tests, which take PROGRAM and FOLDER and
+# enter the folder: no program of their own here, and back to the sources afterwards.
+charge_commun() { source tests/xvfb/commun.bash; }
+sources=$PWD
+charge_commun /bin/true "$dossier"
+cd "$sources"
 outils_requis dpkg-buildpackage dh lintian git Xvfb xdotool import compare
 
 # As many build jobs as cores (Ninja alone would start two more), unless told otherwise.
@@ -66,7 +70,7 @@ if [ "$(id -u)" -eq 0 ]; then
   racine=
   dpkg-query -W -f='${Status}' ondalis 2>/dev/null | grep -q 'install ok installed' &&
     echec "ondalis est déjà installé ici ; le désinstaller d'abord"
-  trap 'arrete_x; apt-get purge -y -q ondalis >/dev/null 2>&1 || true' EXIT
+  trap 'arrete_x; rm -rf "$dossier_session"; apt-get purge -y -q ondalis >/dev/null 2>&1 || true' EXIT
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$paquet" 2>&1 >/dev/null |
     { grep -v '^debconf: delaying' || true; }
 else
