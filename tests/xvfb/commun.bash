@@ -29,8 +29,9 @@ mkdir -m 0700 "$HOME" "$XDG_RUNTIME_DIR"
 arrete_x() {
     local i
     for ((i = ${#pids_x[@]} - 1; i >= 0; i--)); do
-        kill "${pids_x[i]}" 2>/dev/null
-        wait "${pids_x[i]}" 2>/dev/null
+        # Already gone is fine, also for callers under set -e.
+        kill "${pids_x[i]}" 2>/dev/null || true
+        wait "${pids_x[i]}" 2>/dev/null || true
     done
     pids_x=()
 }
